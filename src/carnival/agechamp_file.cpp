@@ -1,0 +1,64 @@
+#include "agechamp_file.h"
+
+#include "record_io.h"
+
+namespace carnival {
+
+namespace {
+constexpr std::size_t kNameCellsAt = 32;
+constexpr std::size_t kPointsCellsAt = 272;
+constexpr std::size_t kCellWidth = 12;
+} // namespace
+
+bool isFreeSlot(const AgeChampEntry& entry)
+{
+    return entry.name.trimmed() == kFreeSlotName;
+}
+
+AgeChampEntry freeSlotTemplate(const std::vector<std::string>& eventItems)
+{
+    AgeChampEntry entry;
+    entry.name.assign(kFreeSlotName);
+    for (std::size_t k = 0; k < eventItems.size() && k < entry.eventNames.size(); ++k)
+        entry.eventNames[k].assign(eventItems[k]);
+    return entry;
+}
+
+std::string encodeAgeChamp(const AgeChampEntry& entry)
+{
+    std::string record(kAgeChampRecordSize, '\0');
+    entry.name.storeBytes(record.data());
+    storeLittleEndian(record.data() + 30, static_cast<std::uint16_t>(entry.points), 2);
+    for (int k = 0; k < kAgeChampEventCells; ++k) {
+        entry.eventNames[k].storeBytes(record.data() + kNameCellsAt + k * kCellWidth);
+        entry.eventPoints[k].storeBytes(record.data() + kPointsCellsAt + k * kCellWidth);
+    }
+    return record;
+}
+
+AgeChampEntry decodeAgeChamp(const char* record)
+{
+    AgeChampEntry entry;
+    entry.name.loadBytes(record);
+    entry.points = static_cast<std::int16_t>(loadLittleEndian(record + 30, 2));
+    for (int k = 0; k < kAgeChampEventCells; ++k) {
+        entry.eventNames[k].loadBytes(record + kNameCellsAt + k * kCellWidth);
+        entry.eventPoints[k].loadBytes(record + kPointsCellsAt + k * kCellWidth);
+    }
+    return entry;
+}
+
+std::optional<AgeChampEntry> readAgeChamp(std::string_view programPath, int number)
+{
+    char record[kAgeChampRecordSize];
+    if (!readSlot(programPath, number, kAgeChampRecordSize, record, kAgeChampRecordSize))
+        return std::nullopt;
+    return decodeAgeChamp(record);
+}
+
+void writeAgeChamp(std::string_view programPath, int number, const AgeChampEntry& entry)
+{
+    writeSlot(programPath, number, encodeAgeChamp(entry).data(), kAgeChampRecordSize);
+}
+
+} // namespace carnival

@@ -1,0 +1,41 @@
+#pragma once
+// The age-champion files data\<type>\individuals\<age>\<sex>.dat: 50 records
+// of 512 bytes, each a competitor with a points total and per-event cells.
+
+#include "fixed_text.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace carnival {
+
+inline constexpr std::size_t kAgeChampRecordSize = 512;
+inline constexpr int kAgeChampSlots = 50;
+inline constexpr int kAgeChampEventCells = 20;
+inline constexpr std::string_view kFreeSlotName = "zz";
+
+struct AgeChampEntry {
+    FixedText<30> name;
+    std::int16_t points = 0;
+    std::array<FixedText<12>, kAgeChampEventCells> eventNames;  // first column
+    std::array<FixedText<12>, kAgeChampEventCells> eventPoints; // second column
+
+    bool operator==(const AgeChampEntry&) const = default;
+};
+
+bool isFreeSlot(const AgeChampEntry& entry);
+
+// A free slot with the event names in cells 1 to n, as a new file holds it.
+AgeChampEntry freeSlotTemplate(const std::vector<std::string>& eventItems);
+
+std::string encodeAgeChamp(const AgeChampEntry& entry);
+AgeChampEntry decodeAgeChamp(const char* record);
+
+std::optional<AgeChampEntry> readAgeChamp(std::string_view programPath, int number);
+void writeAgeChamp(std::string_view programPath, int number, const AgeChampEntry& entry);
+
+} // namespace carnival

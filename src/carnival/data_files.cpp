@@ -1,0 +1,136 @@
+#include "data_files.h"
+
+#include "data_error.h"
+#include "number_form.h"
+#include "text_files.h"
+
+#include <cmath>
+
+namespace carnival {
+
+std::array<std::string, kHouseCount> readHouses()
+{
+    LineReader reader = LineReader::open(kHousesFile);
+    std::array<std::string, kHouseCount> names;
+    for (int i = 0; i < kHouseCount; ++i)
+        names[i] = trimBlanks(reader.next("the name of house " + std::to_string(i + 1)));
+    return names;
+}
+
+CarnivalId readCarnival()
+{
+    FieldReader reader = FieldReader::open(kCarnivalFile);
+    CarnivalId id;
+    id.type = reader.nextText("the carnival type");
+    id.year = reader.nextText("the carnival year");
+    return id;
+}
+
+std::array<std::int16_t, kHouseCount> readPoints()
+{
+    FieldReader reader = FieldReader::open(kPointsFile);
+    std::array<std::int16_t, kHouseCount> totals {};
+    for (int i = 0; i < kHouseCount; ++i)
+        totals[i] = reader.nextInt16("the total of house " + std::to_string(i + 1));
+    return totals;
+}
+
+std::string eventListPath(std::string_view carnivalType)
+{
+    return "data\\" + std::string(carnivalType) + "\\events.dat";
+}
+
+std::vector<EventEntry> readEventList(std::string_view programPath)
+{
+    LineReader reader = LineReader::open(programPath);
+    const std::string countLine = reader.next("the event count");
+    const double count = std::nearbyint(numericValue(countLine));
+    if (count < 1)
+        throw DataFileError(std::string(programPath),
+            "line 1 gives " + trimBlanks(countLine) + " events; a carnival needs at least one event.");
+
+    std::vector<EventEntry> events;
+    for (int i = 0; i < count; ++i) {
+        std::string line = reader.next("event " + std::to_string(i + 1) + " of the "
+            + std::to_string(static_cast<long long>(count)) + " that line 1 promises");
+        EventEntry entry;
+        if (!line.empty() && line.back() == '1') {
+            line.pop_back();
+            entry.kind.assign("Distance");
+        } else {
+            entry.kind.assign("Time");
+        }
+        entry.name.assign(line);
+        events.push_back(entry);
+    }
+    return events;
+}
+
+void writePointsUpdate(const std::array<std::int16_t, kHouseCount>& totals)
+{
+    std::vector<std::string> items;
+    for (std::int16_t total : totals)
+        items.push_back(numberForm(static_cast<long long>(total)));
+    writeFileAtomically(kPointsFile, printZones(items) + std::string(kLineEnd));
+}
+
+void writePointsReset()
+{
+    const std::string zero = numberForm(0LL);
+    writeFileAtomically(kPointsFile, joinLines({zero, zero, zero, zero}));
+}
+
+void writeCarnivalFile(std::string_view type, std::string_view typedYear)
+{
+    writeFileAtomically(kCarnivalFile, joinLines({std::string(type), numberForm(numericValue(typedYear))}));
+}
+
+void writeHousesFile(const std::array<std::string, kHouseCount>& names)
+{
+    writeFileAtomically(kHousesFile, joinLines({names.begin(), names.end()}));
+}
+
+void readHousesFile()
+{
+    modDeclareGlobals().houseNames = readHouses();
+}
+
+void readCarnivalFile()
+{
+    CarnivalId id = readCarnival();
+    CarnivalState& state = modDeclareGlobals();
+    state.carnivalType = std::move(id.type);
+    state.carnivalYear = std::move(id.year);
+}
+
+void readPointsFile()
+{
+    modDeclareGlobals().housePoints = readPoints();
+}
+
+void loadEventList()
+{
+    CarnivalState& state = modDeclareGlobals();
+    std::vector<EventEntry> events = readEventList(eventListPath(state.carnivalType));
+    state.eventList = std::move(events);
+    state.eventLastIndex = static_cast<std::int16_t>(state.eventList.size() - 1);
+}
+
+std::string ageChampPath(std::string_view age, std::string_view sex)
+{
+    const CarnivalState& state = modDeclareGlobals();
+    return removeBlanks("data\\" + state.carnivalType + "\\individuals\\" + std::string(age) + "\\"
+        + std::string(sex) + ".dat");
+}
+
+std::string recordKey(std::string_view age, std::string_view sex, std::string_view event)
+{
+    return removeBlanks(std::string(age) + std::string(sex) + std::string(event));
+}
+
+std::string backupFolderPath(std::string_view carnivalType, std::string_view carnivalYear)
+{
+    return "data\\" + std::string(carnivalType) + std::string(carnivalYear);
+}
+
+} // namespace carnival

@@ -1,0 +1,55 @@
+#pragma once
+// The carnival's text data files and the paths and keys built on the state.
+
+#include "carnival_state.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace carnival {
+
+inline constexpr std::string_view kCarnivalFile = "data\\carnival.dat";
+inline constexpr std::string_view kHousesFile = "data\\houses.dat";
+inline constexpr std::string_view kPointsFile = "data\\points.dat";
+inline constexpr std::string_view kFirstRunPlaceholder = "Click New Carnival";
+
+struct CarnivalId {
+    std::string type;
+    std::string year;
+};
+
+// Pure reads and writes of the files.
+std::array<std::string, kHouseCount> readHouses();
+CarnivalId readCarnival();
+std::array<std::int16_t, kHouseCount> readPoints();
+std::vector<EventEntry> readEventList(std::string_view programPath);
+// The event list path of a carnival type: data\<type>\events.dat.
+std::string eventListPath(std::string_view carnivalType);
+
+// The update form: the four totals in print zones on one line.
+void writePointsUpdate(const std::array<std::int16_t, kHouseCount>& totals);
+// The reset form: four lines of 0.
+void writePointsReset();
+// The carnival file with the type and the numeric value of the typed year.
+void writeCarnivalFile(std::string_view type, std::string_view typedYear);
+// The houses file: four names exactly as typed.
+void writeHousesFile(const std::array<std::string, kHouseCount>& names);
+
+// The same reads, filling the carnival state.
+void readHousesFile();
+void readCarnivalFile();
+void readPointsFile();
+// Fills eventList and eventLastIndex from the list of the current type.
+void loadEventList();
+
+// data\<type>\individuals\<age>\<sex>.dat with every blank removed.
+std::string ageChampPath(std::string_view age, std::string_view sex);
+// Age group, sex and event run together with every blank removed.
+std::string recordKey(std::string_view age, std::string_view sex, std::string_view event);
+// data\<type><year>, where a new carnival keeps the one before it.
+std::string backupFolderPath(std::string_view carnivalType, std::string_view carnivalYear);
+
+} // namespace carnival

@@ -1,0 +1,19 @@
+#pragma once
+// Program paths are written with "\" and are relative to the working folder.
+// Every component is matched without regard to case, so data\Athletics finds
+// the folder data/athletics.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace carnival {
+
+// The real path of a program path. Components that do not exist yet are kept
+// as written, so the result can also name a file or folder to be created.
+std::filesystem::path resolvePath(std::string_view programPath);
+
+bool fileExists(std::string_view programPath);
+bool folderExists(std::string_view programPath);
+
+} // namespace carnival

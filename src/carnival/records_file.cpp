@@ -1,0 +1,75 @@
+#include "records_file.h"
+
+#include "data_error.h"
+#include "paths.h"
+#include "record_io.h"
+
+#include <cstring>
+
+namespace carnival {
+
+namespace {
+
+void encode(const RecordEntry& record, char* slot)
+{
+    record.holder.storeBytes(slot);
+    record.key.storeBytes(slot + 30);
+    storeLittleEndian(slot + 55, static_cast<std::uint32_t>(record.value), 4);
+    record.year.storeBytes(slot + 59);
+}
+
+RecordEntry decode(const char* slot)
+{
+    RecordEntry record;
+    record.holder.loadBytes(slot);
+    record.key.loadBytes(slot + 30);
+    record.value = static_cast<std::int32_t>(loadLittleEndian(slot + 55, 4));
+    record.year.loadBytes(slot + 59);
+    return record;
+}
+
+} // namespace
+
+RecordEntry unsetRecord(std::string_view key, bool distanceEvent)
+{
+    RecordEntry record;
+    record.holder.assign(kUnsetHolder);
+    record.key.assign(key);
+    record.value = distanceEvent ? kUnsetDistance : kUnsetTime;
+    record.year.assign(kUnsetYear);
+    return record;
+}
+
+bool isUnsetRecord(const RecordEntry& record)
+{
+    return record.holder.trimmed() == kUnsetHolder;
+}
+
+std::string recordsFilePath(std::string_view carnivalType)
+{
+    return "data\\" + std::string(carnivalType) + ".dat";
+}
+
+int recordCount(std::string_view programPath)
+{
+    const std::uintmax_t size = fileSize(resolvePath(programPath));
+    return static_cast<int>((size + kRecordSlotSize - kRecordDataSize) / kRecordSlotSize);
+}
+
+std::optional<RecordEntry> readRecord(std::string_view programPath, int number)
+{
+    char slot[kRecordDataSize];
+    if (!readSlot(programPath, number, kRecordSlotSize, slot, kRecordDataSize))
+        return std::nullopt;
+    return decode(slot);
+}
+
+void writeRecord(std::string_view programPath, int number, const RecordEntry& record)
+{
+    char slot[kRecordSlotSize];
+    std::memset(slot, 0, sizeof slot);
+    encode(record, slot);
+    writeSlot(programPath, number, slot, kRecordSlotSize);
+}
+
+} // namespace carnival

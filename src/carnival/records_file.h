@@ -1,0 +1,51 @@
+#pragma once
+// The records files data\athletics.dat and data\swimming.dat: 128-byte slots,
+// one record in the first 64 bytes of each, read and written by number.
+
+#include "fixed_text.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace carnival {
+
+inline constexpr std::size_t kRecordSlotSize = 128;
+inline constexpr std::size_t kRecordDataSize = 64;
+
+inline constexpr std::string_view kUnsetHolder = "Orvald Pennimore Askey";
+inline constexpr std::string_view kUnsetYear = "56 BC";
+inline constexpr std::int32_t kUnsetTime = 990000;
+inline constexpr std::int32_t kUnsetDistance = 1;
+
+struct RecordEntry {
+    FixedText<30> holder;
+    FixedText<25> key;
+    std::int32_t value = 0;
+    FixedText<5> year;
+
+    bool operator==(const RecordEntry&) const = default;
+};
+
+// The unset record of an event: no real record has been set yet.
+RecordEntry unsetRecord(std::string_view key, bool distanceEvent);
+
+// True when a record's trimmed holder is the unset holder's name.
+bool isUnsetRecord(const RecordEntry& record);
+
+// The path of the records file of a carnival type ("data\" & type & ".dat").
+std::string recordsFilePath(std::string_view carnivalType);
+
+// Number of records the file holds; a last slot cut short after its 64 data
+// bytes counts. A missing file holds none.
+int recordCount(std::string_view programPath);
+
+// Record number `number` (from 1), or nothing when the file is too short.
+std::optional<RecordEntry> readRecord(std::string_view programPath, int number);
+
+// Writes record `number` in place; the file is created when missing and never
+// cut short. Throws DataFileError when the file cannot be written.
+void writeRecord(std::string_view programPath, int number, const RecordEntry& record);
+
+} // namespace carnival

@@ -1,0 +1,63 @@
+#include "working_folder.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+void copyDataSet(const fs::path& folder)
+{
+    const fs::path source = OSTRIVALE_DATASET;
+    for (const auto& entry : fs::recursive_directory_iterator(source)) {
+        const fs::path target = folder / fs::relative(entry.path(), source);
+        if (entry.is_directory())
+            fs::create_directories(target);
+        else if (entry.path().filename() != ".gitkeep")
+            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+    }
+}
+
+WorkingFolder::WorkingFolder(Contents contents)
+    : previous_(fs::current_path())
+{
+    std::random_device random;
+    root_ = fs::temp_directory_path() / ("ostrivale-test-" + std::to_string(random()));
+    fs::create_directories(root_);
+    if (contents == Contents::InstalledDataSet)
+        copyDataSet(root_);
+    fs::current_path(root_);
+}
+
+WorkingFolder::~WorkingFolder()
+{
+    std::error_code ec;
+    fs::current_path(previous_, ec);
+    fs::remove_all(root_, ec);
+}
+
+void WorkingFolder::write(std::string_view relativePath, std::string_view content) const
+{
+    const fs::path path = root_ / fs::path(std::string(relativePath));
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+}
+
+std::string WorkingFolder::read(std::string_view relativePath) const
+{
+    std::ifstream in(root_ / fs::path(std::string(relativePath)), std::ios::binary);
+    if (!in)
+        throw std::runtime_error("missing file " + std::string(relativePath));
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool WorkingFolder::exists(std::string_view relativePath) const
+{
+    return fs::exists(root_ / fs::path(std::string(relativePath)));
+}
+
+} // namespace testing_support

@@ -1,0 +1,35 @@
+#pragma once
+// A temporary working folder for one test, laid out like a fresh install.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace testing_support {
+
+class WorkingFolder {
+public:
+    // An empty folder, or one holding the installed data set.
+    enum class Contents { Empty, InstalledDataSet };
+
+    explicit WorkingFolder(Contents contents = Contents::InstalledDataSet);
+    ~WorkingFolder();
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+    const std::filesystem::path& root() const { return root_; }
+
+    // Writes a file below the folder (relative path with "/").
+    void write(std::string_view relativePath, std::string_view content) const;
+    std::string read(std::string_view relativePath) const;
+    bool exists(std::string_view relativePath) const;
+
+private:
+    std::filesystem::path root_;
+    std::filesystem::path previous_;
+};
+
+// Copies the installed data set into folder, leaving out the .gitkeep files.
+void copyDataSet(const std::filesystem::path& folder);
+
+} // namespace testing_support
