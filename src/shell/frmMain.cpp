@@ -3,15 +3,16 @@
 #include "logo.h"
 #include "startup_failure.h"
 
+#include "results/event_chooser.h"
+
 #include "carnival/carnival_state.h"
 #include "carnival/data_error.h"
 #include "carnival/data_files.h"
-#include "carnival/paths.h"
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
+#include "platform/help.h"
 #include "platform/shell.h"
 
-#include <QDir>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -200,12 +201,14 @@ void frmMain::LoadEvents()
 
 void frmMain::cmdEnter_Click()
 {
-    // The event chooser arrives with results entry.
+    platform::Forms::show<results::frmEnter>();
+    hide();
 }
 
 void frmMain::cmdEdit_Click()
 {
-    // The edit chooser arrives with results editing.
+    platform::Forms::show<results::frmEdit>();
+    hide();
 }
 
 void frmMain::cmdPrint_Click()
@@ -230,23 +233,7 @@ void frmMain::cmdAbout_Click()
 
 void frmMain::cmdHelp_Click()
 {
-    openHelpPage("\\index.htm");
-}
-
-void frmMain::openHelpPage(const QString& page)
-{
-    const auto helpFolder = carnival::resolvePath("help");
-    if (!carnival::folderExists("help")) {
-        platform::showMsgBox("The help folder \"help\" is missing from the Ostrivale folder, so the help pages "
-                             "cannot be shown.",
-            48);
-        return;
-    }
-    auto& state = carnival::modDeclareGlobals();
-    QString path = QDir(QString::fromStdString(std::filesystem::absolute(helpFolder).string())).absolutePath()
-        + QString(page).replace('\\', '/');
-    state.helpPagePath = platform::bytes(path.trimmed());
-    platform::openDocument(platform::qtext(state.helpPagePath));
+    platform::openHelpPage("\\index.htm");
 }
 
 void frmMain::cmdQuit_Click()

@@ -34,7 +34,6 @@ protected:
 private:
     void sub_update();
     void LoadEvents();
-    void openHelpPage(const QString& page);
     QPushButton* addButton(const char* name, const QString& caption, void (frmMain::*handler)());
     void addHover(QWidget* control, const QString& text);
 

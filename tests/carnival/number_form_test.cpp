@@ -42,3 +42,97 @@ TEST(NumericValue, SkipsBlanksAndStopsAtTheFirstNonNumber)
     EXPECT_EQ(numericValue("1.2.3"), 1.2);
     EXPECT_EQ(numericValue(""), 0);
 }
+
+TEST(NumberForm, ZeroOfEitherSignHasABlankInFront)
+{
+    EXPECT_EQ(numberForm(0.0), " 0 ");
+    EXPECT_EQ(numberForm(-0.0), " 0 ");
+}
+
+TEST(NumberForm, SixteenBitLimitsAndWholeDoubles)
+{
+    EXPECT_EQ(numberForm(32767LL), " 32767 ");
+    EXPECT_EQ(numberForm(-3.0), "-3 ");
+    EXPECT_EQ(numberForm(12.0), " 12 ");
+}
+
+TEST(NumberForm, FractionsUseAPointAndNoSeparators)
+{
+    EXPECT_EQ(numberForm(12.5), " 12.5 ");
+    EXPECT_EQ(numberForm(-2010.25), "-2010.25 ");
+    EXPECT_EQ(numberForm(1234567.0), " 1234567 ");
+}
+
+TEST(PrintZones, TheWidestTotalsStillStartOnZoneBoundaries)
+{
+    const std::string line = printZones({ "-32768 ", "-32768 ", " 32767 ", "-32768 " });
+    EXPECT_EQ(line.size(), 42u + 7u);
+    EXPECT_EQ(line.substr(0, 14), "-32768 " + std::string(7, ' '));
+    EXPECT_EQ(line.substr(14, 14), "-32768 " + std::string(7, ' '));
+    EXPECT_EQ(line.substr(28, 14), " 32767 " + std::string(7, ' '));
+    EXPECT_EQ(line.substr(42), "-32768 ");
+}
+
+TEST(PrintZones, AnItemLongerThanAZoneMovesTheNextOnePastIt)
+{
+    EXPECT_EQ(printZones({ std::string(15, 'a'), "b" }), std::string(15, 'a') + std::string(13, ' ') + "b");
+    EXPECT_EQ(printZones({ "x" }), "x");
+    EXPECT_EQ(printZones({}), "");
+}
+
+TEST(PrintZones, NextZoneStart)
+{
+    EXPECT_EQ(nextZoneStart(0), 14u);
+    EXPECT_EQ(nextZoneStart(3), 14u);
+    EXPECT_EQ(nextZoneStart(13), 14u);
+    EXPECT_EQ(nextZoneStart(14), 28u);
+    EXPECT_EQ(nextZoneStart(41), 42u);
+}
+
+TEST(NumericValue, BlanksAnywhereAreSkipped)
+{
+    EXPECT_EQ(numericValue(" 20 10 "), 2010);
+    EXPECT_EQ(numericValue("- 3"), -3);
+    EXPECT_EQ(numericValue("   "), 0);
+    EXPECT_EQ(numericValue(" 1 2 "), 12);
+}
+
+TEST(NumericValue, SignAndPointForms)
+{
+    EXPECT_EQ(numericValue("+7"), 7);
+    EXPECT_EQ(numericValue(".5"), 0.5);
+    EXPECT_EQ(numericValue("-.25"), -0.25);
+    EXPECT_EQ(numericValue("5."), 5);
+    EXPECT_EQ(numericValue("2.5"), 2.5);
+}
+
+TEST(NumericValue, TextsWithoutALeadingNumberGiveZero)
+{
+    EXPECT_EQ(numericValue("-"), 0);
+    EXPECT_EQ(numericValue("."), 0);
+    EXPECT_EQ(numericValue("--5"), 0);
+    EXPECT_EQ(numericValue("x12"), 0);
+    EXPECT_EQ(numericValue("+-1"), 0);
+}
+
+TEST(NumericValue, OnlyDigitsAndOnePointBelongToTheNumber)
+{
+    EXPECT_EQ(numericValue("12-3"), 12);
+    EXPECT_EQ(numericValue("12,5"), 12);
+    EXPECT_EQ(numericValue("1e5"), 1);
+    EXPECT_EQ(numericValue("2010abc"), 2010);
+    EXPECT_EQ(numericValue("7\t8"), 7);
+}
+
+TEST(NumericValue, WholeNumberTexts)
+{
+    EXPECT_TRUE(isWholeNumber("12"));
+    EXPECT_TRUE(isWholeNumber(" -3 "));
+    EXPECT_TRUE(isWholeNumber(" 1 2 "));
+    EXPECT_FALSE(isWholeNumber(""));
+    EXPECT_FALSE(isWholeNumber("   "));
+    EXPECT_FALSE(isWholeNumber("-"));
+    EXPECT_FALSE(isWholeNumber("."));
+    EXPECT_FALSE(isWholeNumber("12a"));
+    EXPECT_FALSE(isWholeNumber("1.2.3"));
+}

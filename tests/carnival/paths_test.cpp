@@ -33,3 +33,59 @@ TEST(Paths, AnExactMatchWinsOverAnotherCase)
     EXPECT_EQ(resolvePath("data\\boys.dat"), std::filesystem::path("data/boys.dat"));
     EXPECT_EQ(resolvePath("data\\Boys.dat"), std::filesystem::path("data/Boys.dat"));
 }
+
+TEST(Paths, AFolderIsFoundWithoutRegardToCase)
+{
+    testing_support::WorkingFolder folder(testing_support::WorkingFolder::Contents::Empty);
+    std::filesystem::create_directories(folder.root() / "data/athletics/events");
+    EXPECT_EQ(resolvePath("data\\Athletics\\events"), std::filesystem::path("data/athletics/events"));
+    EXPECT_TRUE(folderExists("data\\Athletics\\events"));
+    EXPECT_FALSE(fileExists("data\\Athletics\\events"));
+}
+
+TEST(Paths, BelowAMatchedFolderAMissingFileKeepsItsOwnCase)
+{
+    testing_support::WorkingFolder folder(testing_support::WorkingFolder::Contents::Empty);
+    std::filesystem::create_directories(folder.root() / "data/athletics/events");
+    EXPECT_EQ(resolvePath("DATA\\Athletics\\Events\\12BoysLongJump.dat"),
+        std::filesystem::path("data/athletics/events/12BoysLongJump.dat"));
+}
+
+TEST(Paths, EverythingAfterAMissingFolderIsKeptAsWritten)
+{
+    testing_support::WorkingFolder folder(testing_support::WorkingFolder::Contents::Empty);
+    std::filesystem::create_directories(folder.root() / "data/x/y");
+    EXPECT_EQ(resolvePath("data\\Missing\\X\\Y"), std::filesystem::path("data/Missing/X/Y"));
+    EXPECT_EQ(resolvePath("Nothing\\Here.dat"), std::filesystem::path("Nothing/Here.dat"));
+    EXPECT_FALSE(folderExists("data\\Missing"));
+}
+
+TEST(Paths, NamesWithBlanksAndPlusSignsMatch)
+{
+    testing_support::WorkingFolder folder(testing_support::WorkingFolder::Contents::Empty);
+    folder.write("pristine data/athletics/individuals/17+/girls.dat", "g");
+    folder.write("data/Click New Carnival/events.dat", " 1 \r\n");
+    EXPECT_EQ(resolvePath("Pristine Data\\Athletics\\Individuals\\17+\\Girls.dat"),
+        std::filesystem::path("pristine data/athletics/individuals/17+/girls.dat"));
+    EXPECT_TRUE(fileExists("data\\click new carnival\\EVENTS.DAT"));
+    // Blanks are part of a name: a name without them is another name.
+    EXPECT_FALSE(folderExists("data\\ClickNewCarnival"));
+}
+
+TEST(Paths, AFileIsNotAFolderAndAFolderIsNotAFile)
+{
+    testing_support::WorkingFolder folder(testing_support::WorkingFolder::Contents::Empty);
+    folder.write("data/points.dat", " 0 ");
+    EXPECT_TRUE(fileExists("data\\points.dat"));
+    EXPECT_FALSE(folderExists("data\\points.dat"));
+    EXPECT_TRUE(folderExists("data"));
+    EXPECT_FALSE(fileExists("data"));
+    EXPECT_FALSE(fileExists("data\\points.da"));
+}
+
+TEST(Paths, AnEmptyPathIsTheWorkingFolder)
+{
+    testing_support::WorkingFolder folder(testing_support::WorkingFolder::Contents::Empty);
+    EXPECT_EQ(resolvePath(""), std::filesystem::path("."));
+    EXPECT_TRUE(folderExists(""));
+}

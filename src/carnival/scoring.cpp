@@ -1,0 +1,182 @@
+#include "scoring.h"
+
+#include "agechamp_file.h"
+#include "carnival_state.h"
+#include "data_error.h"
+#include "fixed_text.h"
+#include "paths.h"
+
+#include <limits>
+
+namespace carnival {
+
+namespace {
+
+constexpr int kMinTotal = std::numeric_limits<std::int16_t>::min();
+constexpr int kMaxTotal = std::numeric_limits<std::int16_t>::max();
+
+// Normal points by tie position: places 1 to 4, then the draw line.
+constexpr std::array<std::array<int, 5>, 5> kNormalPoints { {
+    { 8, 6, 4, 2, 0 },
+    { 7, 7, 4, 2, 0 },
+    { 8, 5, 5, 2, 0 },
+    { 8, 6, 3, 3, 0 },
+    { 8, 6, 4, 1, 1 },
+} };
+
+} // namespace
+
+std::array<int, 5> normalPoints(int drawpos)
+{
+    return kNormalPoints.at(static_cast<std::size_t>(drawpos));
+}
+
+std::array<int, 5> relayPoints(int drawpos)
+{
+    std::array<int, 5> points = normalPoints(drawpos);
+    for (int& p : points)
+        p *= 2;
+    return points;
+}
+
+bool rowCounts(const Placing& row, int rowIndex)
+{
+    return rowIndex == 0 || !trimBlanks(row.name).empty();
+}
+
+int HouseTotals::matchHouse(std::string_view houseText, int pointsToAdd)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (names[i] == houseText) {
+            points[i] += pointsToAdd;
+            return i;
+        }
+    }
+    return -1;
+}
+
+int HouseTotals::houseOutOfRange() const
+{
+    for (int i = 0; i < 4; ++i)
+        if (points[i] < kMinTotal || points[i] > kMaxTotal)
+            return i;
+    return -1;
+}
+
+namespace {
+
+void applyHousePoints(HouseTotals& totals, const ResultForm& form, const std::array<int, 5>& points, int sign)
+{
+    for (int row = 0; row < 4; ++row)
+        if (rowCounts(form.places[row], row))
+            totals.matchHouse(form.places[row].house, sign * points[row]);
+    if (points[4] != 0 && rowCounts(form.drawLine, 4))
+        totals.matchHouse(form.drawLine.house, sign * points[4]);
+}
+
+} // namespace
+
+void addHousePoints(HouseTotals& totals, const ResultForm& form, const std::array<int, 5>& points)
+{
+    applyHousePoints(totals, form, points, +1);
+}
+
+void takeBackHousePoints(HouseTotals& totals, const ResultForm& form, const std::array<int, 5>& points)
+{
+    applyHousePoints(totals, form, points, -1);
+}
+
+int eventCellIndex(std::string_view selectedEvent)
+{
+    const CarnivalState& state = modDeclareGlobals();
+    for (std::size_t i = 0; i < state.eventList.size(); ++i) {
+        if (state.eventList[i].name.raw() == selectedEvent)
+            return i < static_cast<std::size_t>(kAgeChampEventCells) ? static_cast<int>(i) : -1;
+    }
+    return -1;
+}
+
+std::vector<Award> awardsFor(const ResultForm& form, const std::array<int, 5>& points)
+{
+    std::vector<Award> awards;
+    for (int row = 0; row < 4; ++row)
+        if (rowCounts(form.places[row], row))
+            awards.push_back({ form.places[row].name, points[row] });
+    if (points[4] != 0 && rowCounts(form.drawLine, 4))
+        awards.push_back({ form.drawLine.name, points[4] });
+    return awards;
+}
+
+namespace {
+
+void setPointsCell(AgeChampEntry& entry, int cellIndex, int points)
+{
+    if (cellIndex >= 0 && cellIndex < kAgeChampEventCells)
+        entry.eventPoints[static_cast<std::size_t>(cellIndex)].assign(std::to_string(points));
+}
+
+// The first record whose trimmed name equals `name` exactly (free slots too).
+int findByName(std::string_view path, std::string_view name, AgeChampEntry& found)
+{
+    for (int number = 1; number <= kAgeChampSlots; ++number) {
+        const auto entry = readAgeChamp(path, number);
+        if (entry && entry->name.trimmed() == name) {
+            found = *entry;
+            return number;
+        }
+    }
+    return 0;
+}
+
+int findFreeSlot(std::string_view path, AgeChampEntry& found)
+{
+    for (int number = 1; number <= kAgeChampSlots; ++number) {
+        const auto entry = readAgeChamp(path, number);
+        if (entry && isFreeSlot(*entry)) {
+            found = *entry;
+            return number;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+SlotOutcome findAgeChampSlot(std::string_view path, std::string_view name, int points, int cellIndex)
+{
+    if (!fileExists(path))
+        throw DataFileError(std::string(path), "the age champions' file is missing.");
+    AgeChampEntry entry;
+    if (const int number = findByName(path, name, entry)) {
+        const int total = entry.points + points;
+        if (total < kMinTotal || total > kMaxTotal)
+            return SlotOutcome::TotalOutOfRange;
+        entry.points = static_cast<std::int16_t>(total);
+        setPointsCell(entry, cellIndex, points);
+        writeAgeChamp(path, number, entry);
+        return SlotOutcome::AddedToCompetitor;
+    }
+    if (const int number = findFreeSlot(path, entry)) {
+        entry.name.assign(name);
+        entry.points = static_cast<std::int16_t>(points);
+        setPointsCell(entry, cellIndex, points);
+        writeAgeChamp(path, number, entry);
+        return SlotOutcome::NewCompetitor;
+    }
+    return SlotOutcome::NoFreeSlot;
+}
+
+void removeIndividualPoints(std::string_view path, std::string_view name, int points, int cellIndex)
+{
+    if (trimBlanks(name).empty())
+        return;
+    AgeChampEntry entry;
+    if (const int number = findByName(path, name, entry)) {
+        const int total = entry.points - points;
+        entry.points = static_cast<std::int16_t>(total < kMinTotal ? kMinTotal : total);
+        setPointsCell(entry, cellIndex, 0);
+        writeAgeChamp(path, number, entry);
+    }
+}
+
+} // namespace carnival

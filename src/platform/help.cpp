@@ -1,0 +1,29 @@
+#include "help.h"
+
+#include "latin1.h"
+#include "msgbox.h"
+#include "shell.h"
+
+#include "carnival/carnival_state.h"
+#include "carnival/paths.h"
+
+#include <filesystem>
+
+namespace platform {
+
+void openHelpPage(const QString& page)
+{
+    if (!carnival::folderExists("help")) {
+        showMsgBox("The help folder \"help\" is missing from the Ostrivale folder, so the help pages cannot be "
+                   "shown.",
+            48);
+        return;
+    }
+    const std::filesystem::path folder = std::filesystem::absolute(carnival::resolvePath("help"));
+    QString path = QString::fromStdString(folder.lexically_normal().string()) + QString(page).replace('\\', '/');
+    auto& state = carnival::modDeclareGlobals();
+    state.helpPagePath = bytes(path.trimmed());
+    openDocument(qtext(state.helpPagePath));
+}
+
+} // namespace platform
