@@ -4,6 +4,7 @@
 #include "startup_failure.h"
 
 #include "results/event_chooser.h"
+#include "setup/frmSetup.h"
 
 #include "carnival/carnival_state.h"
 #include "carnival/data_error.h"
@@ -223,7 +224,9 @@ void frmMain::cmdSave_Click()
 
 void frmMain::cmdNew_Click()
 {
-    // The new-carnival window arrives with carnival set-up.
+    platform::Forms::load<setup::frmSetup>();
+    platform::Forms::show<setup::frmSetup>();
+    hide();
 }
 
 void frmMain::cmdAbout_Click()

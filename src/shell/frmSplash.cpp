@@ -4,6 +4,8 @@
 #include "logo.h"
 #include "startup_failure.h"
 
+#include "setup/wizard.h"
+
 #include "carnival/carnival_state.h"
 #include "carnival/data_error.h"
 #include "carnival/data_files.h"
@@ -156,11 +158,11 @@ void frmSplash::wizard()
     }
 
     if (carnival::trimBlanks(carnival::modDeclareGlobals().carnivalType) == carnival::kFirstRunPlaceholder) {
-        platform::showMsgBox("Setting up Ostrivale is not available in this version yet. "
-                             "The main window will show the carnival placeholder instead.",
-            64);
+        platform::Forms::load<setup::frmNew>();
+        platform::Forms::show<setup::frmNew>();
+    } else {
+        platform::Forms::show<frmMain>();
     }
-    platform::Forms::show<frmMain>();
     platform::Forms::unload(this);
 }
 

@@ -1,0 +1,125 @@
+#include "new_carnival.h"
+
+#include "data_error.h"
+#include "data_files.h"
+#include "fixed_text.h"
+#include "paths.h"
+#include "text_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace carnival {
+
+namespace fs = std::filesystem;
+
+const NewCarnival& newAthleticsCarnival()
+{
+    static const NewCarnival kind { "pristine data\\athletics", "data\\athletics", "Athletics" };
+    return kind;
+}
+
+const NewCarnival& newSwimmingCarnival()
+{
+    static const NewCarnival kind { "pristine data\\swimming", "data\\swimming", "Swimming" };
+    return kind;
+}
+
+namespace {
+
+std::string currentFolder(std::string_view currentType)
+{
+    return "data\\" + std::string(currentType);
+}
+
+bool pathTaken(std::string_view programPath)
+{
+    std::error_code ec;
+    return fs::exists(resolvePath(programPath), ec);
+}
+
+// The steps taken so far, undone in reverse order when a later one fails.
+struct Undo {
+    fs::path movedFrom, movedTo;           // current folder -> backup
+    fs::path copiedFolder;                 // template copy
+    fs::path pointsFrom, pointsTo;         // points file -> backup
+    std::optional<std::string> oldCarnival;
+
+    void rollBack()
+    {
+        std::error_code ec;
+        if (oldCarnival)
+            writeFileAtomically(kCarnivalFile, *oldCarnival);
+        if (!pointsTo.empty())
+            fs::rename(pointsTo, pointsFrom, ec);
+        if (!copiedFolder.empty())
+            fs::remove_all(copiedFolder, ec);
+        if (!movedTo.empty())
+            fs::rename(movedTo, movedFrom, ec);
+    }
+};
+
+} // namespace
+
+std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::string_view currentType,
+    std::string_view currentYear)
+{
+    const std::string backup = backupFolderPath(currentType, currentYear);
+    if (pathTaken(backup))
+        return std::string(kCarnivalExists);
+    const std::string current = currentFolder(currentType);
+    if (!folderExists(current))
+        return "The folder of the current carnival, \"" + current + "\", is missing, so it cannot be backed up.";
+    if (!folderExists(kind.templateFolder))
+        return "The template folder \"" + kind.templateFolder + "\" is missing, so a new carnival cannot start.";
+    if (!fileExists(kPointsFile))
+        return "The points file \"" + std::string(kPointsFile) + "\" is missing, so it cannot be backed up.";
+    if (!fileExists(kCarnivalFile))
+        return "The carnival file \"" + std::string(kCarnivalFile) + "\" is missing.";
+    if (resolvePath(kind.liveFolder) != resolvePath(current) && pathTaken(kind.liveFolder))
+        return "The folder \"" + kind.liveFolder + "\" is in the way of the new carnival. Please move it "
+               "elsewhere first.";
+    return std::nullopt;
+}
+
+std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
+    std::string_view currentYear, std::string_view typedYear)
+{
+    if (auto problem = newCarnivalProblem(kind, currentType, currentYear))
+        return problem;
+
+    Undo undo;
+    std::error_code ec;
+    try {
+        const fs::path current = resolvePath(currentFolder(currentType));
+        const fs::path backup = resolvePath(backupFolderPath(currentType, currentYear));
+        fs::rename(current, backup, ec);
+        if (ec)
+            throw DataFileError(currentFolder(currentType), "the folder cannot be moved to its backup.");
+        undo.movedFrom = current;
+        undo.movedTo = backup;
+
+        const fs::path live = resolvePath(kind.liveFolder);
+        fs::copy(resolvePath(kind.templateFolder), live, fs::copy_options::recursive, ec);
+        undo.copiedFolder = live;
+        if (ec)
+            throw DataFileError(kind.templateFolder, "the template folder cannot be copied.");
+
+        const fs::path points = resolvePath(kPointsFile);
+        fs::rename(points, backup / "points.dat", ec);
+        if (ec)
+            throw DataFileError(std::string(kPointsFile), "the file cannot be moved to the backup folder.");
+        undo.pointsFrom = points;
+        undo.pointsTo = backup / "points.dat";
+
+        writePointsReset();
+        undo.oldCarnival = readFileContent(kCarnivalFile);
+        writeCarnivalFile(kind.typeWord, typedYear);
+    } catch (const DataFileError& error) {
+        undo.rollBack();
+        return error.userMessage() + " The carnival was left as it was.";
+    }
+    return std::nullopt;
+}
+
+} // namespace carnival
