@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -78,6 +80,15 @@ Form* Forms::registerAndLoad(std::type_index type, Form* form)
 
 void Forms::showForm(Form* form)
 {
+    if (!form->isVisible() && !form->property("placed").toBool()) {
+        // A window opens in the middle of the screen the first time it shows.
+        form->adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            form->move(area.center() - QPoint(form->width() / 2, form->height() / 2));
+        }
+        form->setProperty("placed", true);
+    }
     form->show();
     form->raise();
     form->activateWindow();

@@ -6,6 +6,7 @@
 #include "carnival/fixed_text.h"
 #include "carnival/record_check.h"
 #include "carnival/records_file.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
@@ -24,17 +25,9 @@ namespace results {
 
 namespace {
 
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = platform::namedButton(name, caption, parent);
     b->setMinimumWidth(110);
     return b;
 }
@@ -46,15 +39,15 @@ ResultFormWindow::ResultFormWindow(const char* objectName, const QString& captio
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
 
-    lbltitle = label("lbltitle", QString(), this);
+    lbltitle = platform::namedLabel("lbltitle", QString(), this);
     QFont titleFont = lbltitle->font();
     titleFont.setPointSize(18);
     lbltitle->setFont(titleFont);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(label("Label1", "Name:", this), 0, 1);
-    grid->addWidget(label("Label6", "House:", this), 0, 2);
-    lbltd = label("lbltd", QString(), this);
+    grid->addWidget(platform::namedLabel("Label1", "Name:", this), 0, 1);
+    grid->addWidget(platform::namedLabel("Label6", "House:", this), 0, 2);
+    lbltd = platform::namedLabel("lbltd", QString(), this);
     grid->addWidget(lbltd, 0, 3);
 
     const char* rowHeads[] = { "1st:", "2nd:", "3rd:", "4th:" };
@@ -73,7 +66,7 @@ ResultFormWindow::ResultFormWindow(const char* objectName, const QString& captio
         row.td->setObjectName("txt" + prefix + "TD");
         row.td->setMaximumWidth(110);
         if (i < 4)
-            grid->addWidget(label(headNames[i], QString::fromLatin1(rowHeads[i]), this), i + 1, 0);
+            grid->addWidget(platform::namedLabel(headNames[i], QString::fromLatin1(rowHeads[i]), this), i + 1, 0);
         grid->addWidget(row.name, i + 1, 1);
         grid->addWidget(row.house, i + 1, 2);
         grid->addWidget(row.td, i + 1, 3);
@@ -81,7 +74,7 @@ ResultFormWindow::ResultFormWindow(const char* objectName, const QString& captio
     rows[4].name->setText(qtext(carnival::kDrawLineDefault));
     grid->setColumnStretch(1, 1);
 
-    lblrecord = label("lblrecord", QString(), this);
+    lblrecord = platform::namedLabel("lblrecord", QString(), this);
     lblrecord->setWordWrap(true);
     lblrecord->setMinimumHeight(lblrecord->fontMetrics().lineSpacing() * 2 + 4);
 

@@ -5,9 +5,9 @@
 #include "carnival/data_error.h"
 #include "carnival/fixed_text.h"
 #include "carnival/setup_files.h"
+#include "platform/controls.h"
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
-#include "shell/logo.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,17 +27,11 @@ namespace {
 
 const QString kAthleticsPass = QStringLiteral("Command1");
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
+constexpr auto button = platform::namedButton;
 
 QLabel* text(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = platform::namedLabel(name, caption, parent);
     label->setWordWrap(true);
     return label;
 }
@@ -49,14 +43,8 @@ frmEventSetup::frmEventSetup()
     setObjectName("frmEventSetup");
     setWindowTitle("Welcome to Ostrivale! - Step 2");
 
-    auto* Label1 = text("Label1", "Welcome to Ostrivale!", this);
-    QFont heading = Label1->font();
-    heading.setPointSize(16);
-    heading.setBold(true);
-    Label1->setFont(heading);
-    auto* pctLogo = new QLabel(this);
-    pctLogo->setObjectName("pctLogo");
-    pctLogo->setPixmap(shell::ostrivaleLogo(96));
+    QLabel* Label1 = wizardHeading(this);
+    QLabel* pctLogo = wizardLogo(this);
 
     txten = new QLineEdit(this);
     txten->setObjectName("txten");

@@ -4,6 +4,7 @@
 
 #include "carnival/carnival_state.h"
 #include "carnival/new_carnival.h"
+#include "platform/controls.h"
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
 #include "shell/frmMain.h"
@@ -21,8 +22,7 @@ namespace {
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = platform::namedButton(name, caption, parent);
     b->setMinimumWidth(200);
     return b;
 }

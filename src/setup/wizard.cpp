@@ -7,6 +7,7 @@
 #include "carnival/data_error.h"
 #include "carnival/data_files.h"
 #include "carnival/paths.h"
+#include "platform/controls.h"
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
 #include "platform/shell.h"
@@ -34,30 +35,37 @@ void confirmWizardQuit()
         platform::endProgram();
 }
 
+QLabel* wizardHeading(QWidget* parent)
+{
+    QLabel* heading = platform::namedLabel("Label1", "Welcome to Ostrivale!", parent);
+    QFont font = heading->font();
+    font.setPointSize(16);
+    font.setBold(true);
+    heading->setFont(font);
+    return heading;
+}
+
+QLabel* wizardLogo(QWidget* parent)
+{
+    QLabel* logo = platform::namedLabel("pctLogo", QString(), parent);
+    logo->setPixmap(shell::ostrivaleLogo(96));
+    logo->setAlignment(Qt::AlignTop);
+    return logo;
+}
+
 WizardStep::WizardStep(const char* objectName, const QString& caption)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
 
-    auto* Label1 = new QLabel("Welcome to Ostrivale!", this);
-    Label1->setObjectName("Label1");
-    QFont heading = Label1->font();
-    heading.setPointSize(16);
-    heading.setBold(true);
-    Label1->setFont(heading);
-
-    auto* pctLogo = new QLabel(this);
-    pctLogo->setObjectName("pctLogo");
-    pctLogo->setPixmap(shell::ostrivaleLogo(96));
-    pctLogo->setAlignment(Qt::AlignTop);
+    QLabel* Label1 = wizardHeading(this);
+    QLabel* pctLogo = wizardLogo(this);
 
     body_ = new QVBoxLayout;
     body_->addWidget(Label1);
 
-    Command1 = new QPushButton("Next ->", this);
-    Command1->setObjectName("Command1");
-    Command2 = new QPushButton("Quit", this);
-    Command2->setObjectName("Command2");
+    Command1 = platform::namedButton("Command1", "Next ->", this);
+    Command2 = platform::namedButton("Command2", "Quit", this);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, &WizardStep::Command2_Click);
 

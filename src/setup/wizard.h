@@ -11,6 +11,10 @@ class QVBoxLayout;
 
 namespace setup {
 
+// The heading "Welcome to Ostrivale!" and the logo every step shows.
+QLabel* wizardHeading(QWidget* parent);
+QLabel* wizardLogo(QWidget* parent);
+
 // Asks whether to give up setting up; Yes ends the program at once.
 void confirmWizardQuit();
 

@@ -11,6 +11,7 @@
 #include "carnival/data_files.h"
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
+#include "platform/controls.h"
 #include "platform/help.h"
 #include "platform/shell.h"
 
@@ -32,13 +33,6 @@ const QString kHoverWelcome = QStringLiteral("Welcome to the Ostrivale!");
 const QString kHoverGeneral = QStringLiteral("Welcome to the Ostrivale! Please make a choice from the above. "
                                              "Move the mouse over the buttons to see context sensitive help here.");
 
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 } // namespace
 
 frmMain::frmMain()
@@ -46,7 +40,7 @@ frmMain::frmMain()
     setObjectName("frmMain");
     setWindowTitle("Ostrivale");
 
-    lblTitle = makeLabel("lblTitle", "Ostrivale - ", this);
+    lblTitle = platform::namedLabel("lblTitle", "Ostrivale - ", this);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSize(16);
     titleFont.setBold(true);
@@ -92,7 +86,7 @@ frmMain::frmMain()
     Frame1->setFrameShape(QFrame::StyledPanel);
     auto* panel = new QGridLayout(Frame1);
     panel->setHorizontalSpacing(16);
-    auto* Label3 = makeLabel("Label3", "Progressive Points:", Frame1);
+    auto* Label3 = platform::namedLabel("Label3", "Progressive Points:", Frame1);
     QFont panelTitle = Label3->font();
     panelTitle.setBold(true);
     Label3->setFont(panelTitle);
@@ -101,8 +95,8 @@ frmMain::frmMain()
     for (int i = 0; i < 4; ++i) {
         const QByteArray houseName = "lblhouse" + QByteArray::number(i + 1);
         const QByteArray pointsName = "lblPoints" + QByteArray::number(i + 1);
-        lblhouse[i] = makeLabel(houseName.constData(), QString::fromLatin1(defaultHouses[i]), Frame1);
-        lblPoints[i] = makeLabel(pointsName.constData(), "0", Frame1);
+        lblhouse[i] = platform::namedLabel(houseName.constData(), QString::fromLatin1(defaultHouses[i]), Frame1);
+        lblPoints[i] = platform::namedLabel(pointsName.constData(), "0", Frame1);
         lblPoints[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         lblPoints[i]->setMinimumWidth(lblPoints[i]->fontMetrics().horizontalAdvance("-32768") + 4);
         panel->addWidget(lblhouse[i], i + 1, 0);
@@ -110,12 +104,12 @@ frmMain::frmMain()
     }
     panel->setColumnStretch(0, 1);
 
-    auto* pctLogo = makeLabel("pctLogo", QString(), this);
+    auto* pctLogo = platform::namedLabel("pctLogo", QString(), this);
     pctLogo->setPixmap(ostrivaleLogo(120));
     pctLogo->setAlignment(Qt::AlignCenter);
     addHover(pctLogo, kHoverGeneral);
 
-    lblHelp = makeLabel("lblHelp", kWelcomeHelp, this);
+    lblHelp = platform::namedLabel("lblHelp", kWelcomeHelp, this);
     lblHelp->setWordWrap(true);
     lblHelp->setFrameShape(QFrame::Panel);
     lblHelp->setFrameShadow(QFrame::Sunken);
@@ -142,8 +136,7 @@ frmMain::frmMain()
 
 QPushButton* frmMain::addButton(const char* name, const QString& caption, void (frmMain::*handler)())
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
+    QPushButton* button = platform::namedButton(name, caption, this);
     button->setMinimumSize(150, 34);
     connect(button, &QPushButton::clicked, this, handler);
     return button;

@@ -408,7 +408,7 @@ TEST_F(AgeChampTest, ZzMatchesTheFirstFreeSlotWhichStaysFree)
     EXPECT_EQ(findAgeChampSlot(path, "Bea", 2, 1), SlotOutcome::NewCompetitor);
     EXPECT_EQ(record(2).name.trimmed(), "Bea");
     EXPECT_EQ(record(2).points, 2);
-    EXPECT_EQ(record(2).eventPoints[0].raw(), cell("6"));
+    EXPECT_EQ(record(2).eventPoints[0].raw(), cell("4"));
     EXPECT_EQ(record(2).eventPoints[1].raw(), cell("2"));
 }
 

@@ -59,6 +59,15 @@ protected:
         carnival::writeRecord("data\\athletics.dat", 1, carnival::unsetRecord("12Boys100m", false));
     }
 
+    void TearDown() override
+    {
+        // Unloading a chooser shows the main window again; unload until no
+        // window is left so that none outlives the test.
+        for (int round = 0; round < 3 && Forms::loadedCount() > 0; ++round)
+            Forms::unloadAll();
+        WindowTest::TearDown();
+    }
+
     // Opens the main window and clicks its button for a chooser.
     template <class Chooser>
     Chooser* openChooser(const char* mainButton)
@@ -79,7 +88,6 @@ protected:
             child<QComboBox>(chooser, "cboSex")->setCurrentText(sex);
         if (event)
             child<QComboBox>(chooser, "cboEvent")->setCurrentText(QString(event).leftJustified(20, ' '));
-        { auto* l = child<QComboBox>(chooser, "cboEvent"); fprintf(stderr, "DBG count %d idx %d first [%s]\n", (int)l->count(), l->currentIndex(), l->count() ? qPrintable(l->itemText(0)) : ""); }
     }
 
     bool mainVisible() { return Forms::isLoaded<frmMain>() && Forms::find<frmMain>()->isVisible(); }
@@ -139,6 +147,7 @@ TEST_F(EventChooserTest, TabRunsAcrossTheListsThenTheButtons)
         SCOPED_TRACE(mainButton);
         frmMain* main = Forms::show<frmMain>();
         click(main, mainButton);
+        settle();
         QWidget* chooser = QApplication::activeWindow();
         ASSERT_NE(chooser, nullptr);
         ASSERT_TRUE(chooser == Forms::find<frmEnter>() || chooser == Forms::find<frmEdit>());

@@ -183,6 +183,11 @@ struct BrokenFile {
     const char* problem;
 };
 
+void PrintTo(const BrokenFile& broken, std::ostream* out)
+{
+    *out << broken.path << " (" << broken.problem << ")";
+}
+
 class BrokenDataTest : public MainWindowTest, public ::testing::WithParamInterface<BrokenFile> { };
 
 TEST_P(BrokenDataTest, NamesTheFileAndStopsInOrder)
