@@ -48,8 +48,13 @@ struct Undo {
     void rollBack()
     {
         std::error_code ec;
-        if (oldCarnival)
-            writeFileAtomically(kCarnivalFile, *oldCarnival);
+        // Undoing must not fail in turn: the steps after this one still run.
+        if (oldCarnival) {
+            try {
+                writeFileAtomically(kCarnivalFile, *oldCarnival);
+            } catch (const DataFileError&) {
+            }
+        }
         if (!pointsTo.empty())
             fs::rename(pointsTo, pointsFrom, ec);
         if (!copiedFolder.empty())

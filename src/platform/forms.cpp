@@ -118,13 +118,23 @@ int Forms::loadedCount()
     return static_cast<int>(loadedForms().size());
 }
 
+namespace {
+bool unloadingEveryWindow = false;
+}
+
+bool Forms::unloadingAll()
+{
+    return unloadingEveryWindow;
+}
+
 void Forms::unloadAll()
 {
-    std::vector<Form*> forms;
-    for (const auto& entry : loadedForms())
-        forms.push_back(entry.second);
-    for (Form* form : forms)
-        unload(form);
+    // Unload handlers that would bring another window back load nothing now.
+    const bool nested = unloadingEveryWindow;
+    unloadingEveryWindow = true;
+    while (!loadedForms().empty())
+        unload(loadedForms().begin()->second);
+    unloadingEveryWindow = nested;
 }
 
 void endProgram()

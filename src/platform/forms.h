@@ -41,11 +41,15 @@ public:
     template <class T>
     static T* find() { return static_cast<T*>(findByType(typeid(T))); }
 
+    // Loads a window; while every window is being unloaded none is loaded
+    // anew, and nothing is returned.
     template <class T>
     static T* load()
     {
         if (T* existing = find<T>())
             return existing;
+        if (unloadingAll())
+            return nullptr;
         return static_cast<T*>(registerAndLoad(typeid(T), new T()));
     }
 
@@ -80,6 +84,7 @@ public:
     static void unloadAll();
 
 private:
+    static bool unloadingAll();
     static Form* findByType(std::type_index type);
     static Form* registerAndLoad(std::type_index type, Form* form);
     static void showForm(Form* form);

@@ -90,8 +90,11 @@ void frmEdit2::Form_Unload()
 
 void frmEdit2::leaveWithFreshMainWindow()
 {
+    // The main window is loaded anew by this window's unloading
+    // (Form_Unload). Loading it here as well would, when its data files
+    // fail, load it a second time from Form_Unload while the program stops,
+    // and report the failure twice.
     Forms::unload<shell::frmMain>();
-    Forms::load<shell::frmMain>();
     hide();
     Forms::unload(this);
 }

@@ -165,10 +165,17 @@ void frmEventSetup::Command3_Click()
 
 bool frmEventSetup::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txten && event->type() == QEvent::KeyRelease) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            txten_KeyUp();
+    if (watched == txten && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const bool enter = keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter;
+        if (enter && !keyEvent->isAutoRepeat()) {
+            if (event->type() == QEvent::KeyPress) {
+                enterDown_ = true;
+            } else if (enterDown_) {
+                enterDown_ = false;
+                txten_KeyUp();
+            }
+        }
     }
     return Form::eventFilter(watched, event);
 }

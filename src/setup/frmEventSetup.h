@@ -40,6 +40,9 @@ private:
     QLineEdit* txten;
     QListWidget* lstEvents;
     QPushButton* Command1; // its caption holds the pass
+    // The Enter key went down in txten: only its own release adds the name,
+    // not the release of an Enter that closed a message box.
+    bool enterDown_ = false;
 };
 
 } // namespace setup

@@ -436,7 +436,7 @@ TEST_F(DataFilesTest, AKeyFromALoadedEventDropsThePaddingAndTheMarker)
     const auto& list = modDeclareGlobals().eventList;
     EXPECT_EQ(recordKey("12", "Boys", list[0].name.raw()), "12BoysLongJump");
     EXPECT_EQ(recordKey("12", "Boys", list[1].name.raw()), "12Boys100m");
-    // Subsystem 2 joins age, sex and padded event with blanks first.
+    // The entry windows join age, sex and the padded event with blanks first.
     EXPECT_EQ(recordKey("12 ", " Boys ", " " + list[0].name.raw()), "12BoysLongJump");
 }
 

@@ -1,1 +1,242 @@
-// Tests follow.
+// Starting a new carnival: backup of the old one, a fresh live folder from
+// the template tree, points back to zero and the new carnival file; a refused
+// or failed start leaves every file as it was.
+
+#include "carnival/new_carnival.h"
+
+#include "support/working_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+using namespace carnival;
+using testing_support::WorkingFolder;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Tree = std::map<std::string, std::string>;
+
+// Every folder and file below root, files with their content.
+Tree snapshot(const fs::path& root)
+{
+    Tree tree;
+    if (!fs::exists(root))
+        return tree;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string name = fs::relative(entry.path(), root).generic_string();
+        if (entry.is_directory()) {
+            tree[name + "/"] = "";
+        } else {
+            std::ifstream in(entry.path(), std::ios::binary);
+            tree[name] = std::string(std::istreambuf_iterator<char>(in), {});
+        }
+    }
+    return tree;
+}
+
+const char* const kOldPoints = " 8             6             4             2 \r\n";
+
+class NewCarnivalTest : public ::testing::Test {
+protected:
+    // The current carnival: Athletics, 2001, with results and age champions.
+    void SetUp() override
+    {
+        folder = std::make_unique<WorkingFolder>();
+        folder->write("pristine data/athletics/individuals/12/boys.dat", std::string(25600, 'a'));
+        folder->write("pristine data/swimming/individuals/12/boys.dat", std::string(25600, 's'));
+        folder->write("pristine data/swimming/individuals/17+/girls.dat", std::string(25600, 'g'));
+        fs::copy(folder->root() / "pristine data/athletics", folder->root() / "data/athletics",
+            fs::copy_options::recursive);
+        folder->write("data/athletics/events/12Boys100m.dat", "results of 2001");
+        folder->write("data/athletics/individuals/12/boys.dat", std::string(25600, 'b'));
+        folder->write("data/carnival.dat", "Athletics\r\n 2001 \r\n");
+        folder->write("data/points.dat", kOldPoints);
+        folder->write("data/athletics.dat", std::string(128 * 3, 'r'));
+        folder->write("data/swimming.dat", std::string(128 * 2, 'w'));
+    }
+
+    Tree whole() const { return snapshot(folder->root()); }
+    Tree below(const char* path) const { return snapshot(folder->root() / path); }
+
+    std::unique_ptr<WorkingFolder> folder;
+};
+
+} // namespace
+
+TEST_F(NewCarnivalTest, SwimmingAfterAthletics2001)
+{
+    const Tree oldLive = below("data/athletics");
+    const Tree swimmingTemplate = below("pristine data/swimming");
+    const Tree templates = below("pristine data");
+
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_FALSE(failure.has_value()) << *failure;
+
+    Tree backup = oldLive;
+    backup["points.dat"] = kOldPoints;
+    EXPECT_EQ(below("data/Athletics2001"), backup);
+    EXPECT_FALSE(folder->exists("data/athletics"));
+    EXPECT_EQ(below("data/swimming"), swimmingTemplate);
+    EXPECT_TRUE(fs::is_directory(folder->root() / "data/swimming/events"));
+    EXPECT_EQ(folder->read("data/points.dat"), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 2010 \r\n");
+    // Records carry over; the templates stay as they were.
+    EXPECT_EQ(folder->read("data/athletics.dat"), std::string(128 * 3, 'r'));
+    EXPECT_EQ(folder->read("data/swimming.dat"), std::string(128 * 2, 'w'));
+    EXPECT_EQ(below("pristine data"), templates);
+}
+
+TEST_F(NewCarnivalTest, TheSameTypeAgainReplacesTheLiveFolderWithTheTemplate)
+{
+    const Tree oldLive = below("data/athletics");
+    const auto failure = startNewCarnival(newAthleticsCarnival(), "Athletics", "2001", "2002");
+    ASSERT_FALSE(failure.has_value()) << *failure;
+    Tree backup = oldLive;
+    backup["points.dat"] = kOldPoints;
+    EXPECT_EQ(below("data/Athletics2001"), backup);
+    EXPECT_EQ(below("data/athletics"), below("pristine data/athletics"));
+    EXPECT_EQ(folder->read("data/carnival.dat"), "Athletics\r\n 2002 \r\n");
+}
+
+TEST_F(NewCarnivalTest, TheFirstCarnivalBacksUpThePlaceholder)
+{
+    folder->write("data/carnival.dat", "Click New Carnival\r\n 2026 \r\n");
+    fs::remove_all(folder->root() / "data/athletics");
+    const Tree placeholder = below("data/Click New Carnival");
+    const auto failure = startNewCarnival(newAthleticsCarnival(), "Click New Carnival", "2026", "2026");
+    ASSERT_FALSE(failure.has_value()) << *failure;
+    Tree backup = placeholder;
+    backup["points.dat"] = kOldPoints;
+    EXPECT_EQ(below("data/Click New Carnival2026"), backup);
+    EXPECT_FALSE(folder->exists("data/Click New Carnival"));
+    EXPECT_EQ(below("data/athletics"), below("pristine data/athletics"));
+    EXPECT_EQ(folder->read("data/carnival.dat"), "Athletics\r\n 2026 \r\n");
+}
+
+TEST_F(NewCarnivalTest, TheYearIsTheNumberAtTheStartOfWhatWasTyped)
+{
+    ASSERT_FALSE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010abc").has_value());
+    EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 2010 \r\n");
+}
+
+TEST_F(NewCarnivalTest, LettersOnlyGiveYearZero)
+{
+    ASSERT_FALSE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "next year").has_value());
+    EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 0 \r\n");
+}
+
+TEST_F(NewCarnivalTest, BlanksInsideTheYearAreSkipped)
+{
+    ASSERT_FALSE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", " 20 10 ").has_value());
+    EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 2010 \r\n");
+}
+
+// ---- Refused before anything changes -----------------------------------------
+
+TEST_F(NewCarnivalTest, ATakenBackupNameChangesNothing)
+{
+    folder->write("data/Athletics2001/points.dat", " 1 \r\n 1 \r\n 1 \r\n 1 \r\n");
+    const Tree before = whole();
+    EXPECT_EQ(newCarnivalProblem(newSwimmingCarnival(), "Athletics", "2001"), std::string(kCarnivalExists));
+    EXPECT_EQ(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010"), std::string(kCarnivalExists));
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, ABackupNameTakenInAnotherCaseChangesNothing)
+{
+    fs::create_directories(folder->root() / "data/ATHLETICS2001");
+    const Tree before = whole();
+    EXPECT_EQ(startNewCarnival(newAthleticsCarnival(), "Athletics", "2001", "2002"), std::string(kCarnivalExists));
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, TheSameTypeAndYearStartedTwiceIsRefusedTheSecondTime)
+{
+    ASSERT_FALSE(startNewCarnival(newAthleticsCarnival(), "Athletics", "2001", "2001").has_value());
+    ASSERT_EQ(folder->read("data/carnival.dat"), "Athletics\r\n 2001 \r\n");
+    folder->write("data/athletics/events/12Boys100m.dat", "results of the second 2001");
+    const Tree before = whole();
+    // Whatever year is typed: the backup is named after the current carnival.
+    EXPECT_EQ(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2011"), std::string(kCarnivalExists));
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, AMissingTemplateFolderIsNamedAndNothingChanges)
+{
+    fs::remove_all(folder->root() / "pristine data/swimming");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("pristine data\\swimming"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, AMissingPointsFileIsNamedAndNothingChanges)
+{
+    fs::remove(folder->root() / "data/points.dat");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\points.dat"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, AMissingCurrentFolderIsNamedAndNothingChanges)
+{
+    fs::remove_all(folder->root() / "data/athletics");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\Athletics"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, AMissingCarnivalFileIsNamedAndNothingChanges)
+{
+    fs::remove(folder->root() / "data/carnival.dat");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, ALiveFolderOfTheNewTypeInTheWayChangesNothing)
+{
+    folder->write("data/swimming/events/12Boys50mFreestyle.dat", "someone's results");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\swimming"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+// ---- A failure part way is undone ---------------------------------------------
+
+TEST_F(NewCarnivalTest, AFailedPointsResetRollsEverythingBack)
+{
+    // The new points file cannot be written: its temporary name is a folder.
+    fs::create_directories(folder->root() / "data/points.dat.new~");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\points.dat"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, AFailedCarnivalFileRollsEverythingBack)
+{
+    fs::create_directories(folder->root() / "data/carnival.dat.new~");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}

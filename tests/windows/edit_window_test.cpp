@@ -1,1 +1,684 @@
-// Tests follow.
+// The edit window, opened from the main window through the edit chooser:
+// the read-back, the points taken back on opening, and its two ways out.
+
+#include "window_fixture.h"
+
+#include "results/event_chooser.h"
+#include "results/frmEdit2.h"
+#include "results/frmEnter2.h"
+#include "shell/frmMain.h"
+
+#include "carnival/agechamp_file.h"
+#include "carnival/carnival_state.h"
+#include "carnival/records_file.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+
+using platform::Forms;
+using results::frmEdit;
+using results::frmEdit2;
+using results::frmEnter;
+using results::frmEnter2;
+using shell::frmMain;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kEventItems = { "100m", "200m", "400m", "800m", "1500m", "90m Hurdles",
+    "High Jump1", "Long Jump1", "Triple Jump1", "Shot Put1", "Discus1", "Javelin1", "Relay" };
+
+const char* kBoys12 = "data\\athletics\\individuals\\12\\Boys.dat";
+const char* kRecords = "data\\athletics.dat";
+const char* kResult100m = "data/athletics/events/12Boys100m.dat";
+
+const QString kFormFault
+    = "Please fill in the form correctly before clicking \"Save Event\". Click Help for more details.";
+const QString kDrawInEdit = "Draws can't be re-entered from an edit screen. Re-enter the whole event.";
+const QString kEnterAgain = "Please enter the event again from the 'Enter Event' menu.";
+const QString kAskDelete = "Are you sure you wish to delete this event?";
+
+std::string pointsLine(std::array<int, 4> totals)
+{
+    std::string line;
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        std::string item = (totals[i] < 0 ? "-" : " ") + std::to_string(std::abs(totals[i])) + " ";
+        if (i + 1 < totals.size())
+            item.resize(14, ' ');
+        line += item;
+    }
+    return line + "\r\n";
+}
+
+std::string lines(std::initializer_list<const char*> values)
+{
+    std::string text;
+    for (const char* value : values)
+        text += std::string(value) + "\r\n";
+    return text;
+}
+
+std::string cell(int points) { return carnival::fitWidth(std::to_string(points), 12); }
+
+// Ann of Tamsett 1st, Ben of Brindrel 2nd, Cat of Tamsett 3rd, Dan of Corrow 4th.
+const std::string kFourPlaced = lines({ "Ann", "Tamsett", "012.50", "Ben", "Brindrel", "013.00", "Cat", "Tamsett",
+    "013.50", "Dan", "Corrow", "014.00" });
+
+class EditWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        folder->write("data/carnival.dat", "Athletics\r\n 2010 \r\n");
+        folder->write("data/houses.dat", "Tamsett\r\nBrindrel\r\nCorrow\r\nElvane\r\n");
+        folder->write("data/points.dat", " 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+        fs::copy(folder->root() / "pristine data" / "athletics", folder->root() / "data" / "athletics",
+            fs::copy_options::recursive);
+        const carnival::AgeChampEntry slot = carnival::freeSlotTemplate(kEventItems);
+        for (int number = 1; number <= carnival::kAgeChampSlots; ++number)
+            carnival::writeAgeChamp(kBoys12, number, slot);
+        carnival::writeRecord(kRecords, 1, carnival::unsetRecord("12Boys100m", false));
+        carnival::writeRecord(kRecords, 2, carnival::unsetRecord("12BoysLongJump", true));
+    }
+
+    void TearDown() override
+    {
+        // Unloading the edit window shows the main window; unload until
+        // nothing is left.
+        for (int round = 0; round < 3 && Forms::loadedCount() > 0; ++round)
+            Forms::unloadAll();
+        WindowTest::TearDown();
+    }
+
+    // A competitor's record as an earlier award left it.
+    void competitorHas(int number, const char* name, int total, int eventPoints, int cellIndex = 0)
+    {
+        carnival::AgeChampEntry entry = carnival::freeSlotTemplate(kEventItems);
+        entry.name.assign(name);
+        entry.points = static_cast<std::int16_t>(total);
+        entry.eventPoints[cellIndex].assign(std::to_string(eventPoints));
+        carnival::writeAgeChamp(kBoys12, number, entry);
+    }
+
+    carnival::AgeChampEntry competitor(int number)
+    {
+        const auto entry = carnival::readAgeChamp(kBoys12, number);
+        EXPECT_TRUE(entry.has_value());
+        return entry.value_or(carnival::AgeChampEntry {});
+    }
+
+    void expectCompetitor(int number, const char* name, int total, int eventPoints, int cellIndex = 0)
+    {
+        const carnival::AgeChampEntry entry = competitor(number);
+        EXPECT_EQ(entry.name.trimmed(), name) << "slot " << number;
+        EXPECT_EQ(entry.points, total) << "slot " << number;
+        EXPECT_EQ(entry.eventPoints[cellIndex].raw(), cell(eventPoints)) << "slot " << number;
+    }
+
+    // Ann, Ben, Cat and Dan hold the points of kFourPlaced.
+    void fourPlacedWereScored(std::array<int, 4> totals = { 12, 6, 2, 0 })
+    {
+        folder->write(kResult100m, kFourPlaced);
+        folder->write("data/points.dat", pointsLine(totals));
+        competitorHas(1, "Ann", 8, 8);
+        competitorHas(2, "Ben", 6, 6);
+        competitorHas(3, "Cat", 14, 4); // 10 from other events
+        competitorHas(4, "Dan", 2, 2);
+    }
+
+    frmEdit2* openEdit(const char* age = "12", const char* sex = "Boys", const char* event = "100m")
+    {
+        frmMain* main = Forms::show<frmMain>();
+        click(main, "cmdEdit");
+        frmEdit* chooser = Forms::find<frmEdit>();
+        EXPECT_NE(chooser, nullptr);
+        if (!chooser)
+            return nullptr;
+        child<QComboBox>(chooser, "cboage")->setCurrentText(age);
+        child<QComboBox>(chooser, "cboSex")->setCurrentText(sex);
+        child<QComboBox>(chooser, "cboEvent")->setCurrentText(QString(event).leftJustified(20, ' '));
+        click(chooser, "cmdGo");
+        settle();
+        return Forms::find<frmEdit2>();
+    }
+
+    QString text(QWidget* window, const char* name)
+    {
+        auto* box = child<QLineEdit>(window, name);
+        return box ? box->text() : QString();
+    }
+    QComboBox* houses(QWidget* window, const char* name) { return child<QComboBox>(window, name); }
+
+    void type(QWidget* window, const char* name, const char* value)
+    {
+        auto* box = child<QLineEdit>(window, name);
+        box->clear();
+        QTest::keyClicks(box, value);
+    }
+    void pickHouse(QWidget* window, const char* name, const char* house)
+    {
+        auto* list = child<QComboBox>(window, name);
+        list->setCurrentIndex(*house ? list->findText(house) : -1);
+    }
+
+    // The main window was loaded anew: it shows the carnival file as it is
+    // now (the test changes the year behind the windows' back) and the totals.
+    void expectFreshMainWindow(std::array<int, 4> totals, const char* title = "Ostrivale - Athletics, 2011")
+    {
+        EXPECT_FALSE(Forms::isLoaded<frmEdit2>());
+        frmMain* main = Forms::find<frmMain>();
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_EQ(labelText(main, "lblTitle"), title);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(labelText(main, ("lblPoints" + std::to_string(i + 1)).c_str()), QString::number(totals[i]))
+                << "house " << i + 1;
+        EXPECT_EQ(Forms::loadedCount(), 1);
+        EXPECT_FALSE(lastWindowGone);
+    }
+    void changeYearBehindTheWindows() { folder->write("data/carnival.dat", "Athletics\r\n 2011 \r\n"); }
+};
+
+// ---- Opening: the read-back ----
+
+TEST_F(EditWindowTest, ShowsTheStoredResultWithTheMainWindowHidden)
+{
+    folder->write(kResult100m,
+        lines({ "Ann", "Tamsett", "012.50", "Ben", "Brindrel", "013.00", "", "Corrow", "", "Dan", "Elvane",
+            "014.00" }));
+    frmEdit2* edit = openEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    ASSERT_TRUE(Forms::isLoaded<frmMain>());
+    EXPECT_FALSE(Forms::find<frmMain>()->isVisible());
+    EXPECT_EQ(Forms::loadedCount(), 2);
+
+    EXPECT_EQ(edit->windowTitle(), "Edit Information");
+    EXPECT_EQ(labelText(edit, "lbltitle"), "Editing: 12 Boys 100m                ");
+    EXPECT_EQ(labelText(edit, "lbltd"), "Time:");
+    EXPECT_EQ(labelText(edit, "lblrecord"), "Record not set.");
+    EXPECT_EQ(labelText(edit, "Label1"), "Name:");
+    EXPECT_EQ(labelText(edit, "Label2"), "1st:");
+    EXPECT_EQ(labelText(edit, "Label5"), "4th:");
+    EXPECT_EQ(labelText(edit, "Label6"), "House:");
+    EXPECT_EQ(child<QPushButton>(edit, "cmdGo")->text(), "Save Event");
+    EXPECT_EQ(child<QPushButton>(edit, "cmdCancel")->text(), "Delete Event");
+    EXPECT_EQ(child<QPushButton>(edit, "Command1")->text(), "Help");
+    EXPECT_TRUE(child<QPushButton>(edit, "cmdGo")->isEnabled());
+
+    EXPECT_EQ(text(edit, "txt1stName"), "Ann");
+    EXPECT_EQ(houses(edit, "cbo1stHouse")->currentText(), "Tamsett");
+    EXPECT_EQ(text(edit, "txt1stTD"), "012.50");
+    EXPECT_EQ(text(edit, "txt2ndName"), "Ben");
+    EXPECT_EQ(houses(edit, "cbo2ndHouse")->currentText(), "Brindrel");
+    EXPECT_EQ(text(edit, "txt2ndTD"), "013.00");
+    // A house stored beside an empty name is not shown.
+    EXPECT_EQ(text(edit, "txt3rdName"), "");
+    EXPECT_EQ(houses(edit, "cbo3rdHouse")->currentIndex(), -1);
+    EXPECT_EQ(text(edit, "txt3rdTD"), "");
+    EXPECT_EQ(text(edit, "txt4thName"), "Dan");
+    EXPECT_EQ(houses(edit, "cbo4thHouse")->currentText(), "Elvane");
+    EXPECT_EQ(text(edit, "txt4thTD"), "014.00");
+    EXPECT_EQ(text(edit, "txtDrawName"), "Only use for draws!");
+    EXPECT_EQ(houses(edit, "cboDrawHouse")->currentIndex(), -1);
+    EXPECT_EQ(text(edit, "txtDrawTD"), "");
+    for (const char* name : { "cbo1stHouse", "cbo2ndHouse", "cbo3rdHouse", "cbo4thHouse", "cboDrawHouse" }) {
+        QComboBox* list = houses(edit, name);
+        EXPECT_FALSE(list->isEditable()) << name;
+        ASSERT_EQ(list->count(), 4) << name;
+        EXPECT_EQ(list->itemText(0), "Tamsett");
+        EXPECT_EQ(list->itemText(3), "Elvane");
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(EditWindowTest, TheColumnHeadShowsTheMeasureWithItsBlanks)
+{
+    struct Case {
+        const char* event;
+        const char* file;
+        const char* title;
+        const char* head;
+    };
+    const Case cases[] = {
+        { "200m", "12Boys200m.dat", "Editing: 12 Boys 200m                ", "Time    :" },
+        { "Long Jump", "12BoysLongJump.dat", "Editing: 12 Boys Long Jump           ", "Distance:" },
+        { "100m", "12Boys100m.dat", "Editing: 12 Boys 100m                ", "Time:" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.event);
+        folder->write(std::string("data/athletics/events/") + c.file,
+            lines({ "Ann", "Tamsett", "5.25", "", "", "", "", "", "", "", "", "" }));
+        frmEdit2* edit = openEdit("12", "Boys", c.event);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(labelText(edit, "lbltitle"), c.title);
+        EXPECT_EQ(labelText(edit, "lbltd"), c.head);
+        answer({ platform::kAnswerYes });
+        click(edit, "cmdCancel");
+        settle();
+    }
+}
+
+TEST_F(EditWindowTest, TheRecordLineShowsASetRecord)
+{
+    carnival::RecordEntry set;
+    set.holder.assign("Kira Ostrom");
+    set.key.assign("12BoysLongJump");
+    set.value = 56;
+    set.year.assign("2008");
+    carnival::writeRecord(kRecords, 2, set);
+    folder->write("data/athletics/events/12BoysLongJump.dat",
+        lines({ "Ann", "Tamsett", "5.25", "", "", "", "", "", "", "", "", "" }));
+    frmEdit2* edit = openEdit("12", "Boys", "Long Jump");
+    EXPECT_EQ(labelText(edit, "lblrecord"),
+        "12BoysLongJump record set by Kira Ostrom with a Time/Distance of 0056 in 2008");
+}
+
+TEST_F(EditWindowTest, AStoredHouseNoLongerAmongTheHousesIsAddedToItsList)
+{
+    folder->write(kResult100m,
+        lines({ "Ann", "Oldhouse", "012.50", "Ben", "Brindrel", "013.00", "", "", "", "", "", "" }));
+    folder->write("data/points.dat", pointsLine({ 0, 6, 0, 0 }));
+    frmEdit2* edit = openEdit();
+    QComboBox* first = houses(edit, "cbo1stHouse");
+    ASSERT_EQ(first->count(), 5);
+    EXPECT_EQ(first->itemText(4), "Oldhouse");
+    EXPECT_EQ(first->currentIndex(), 4);
+    EXPECT_EQ(first->currentText(), "Oldhouse");
+    EXPECT_EQ(houses(edit, "cbo2ndHouse")->count(), 4);
+    // Nobody is called Oldhouse: only Brindrel's points come back.
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+
+    click(edit, "cmdGo");
+    settle();
+    EXPECT_EQ(folder->read(kResult100m),
+        lines({ "Ann", "Oldhouse", "012.50", "Ben", "Brindrel", "013.00", "", "", "", "", "", "" }));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 6, 0, 0 }));
+    expectFreshMainWindow({ 0, 6, 0, 0 }, "Ostrivale - Athletics, 2010");
+}
+
+TEST_F(EditWindowTest, HasNoCloseBox)
+{
+    fourPlacedWereScored();
+    frmEdit2* edit = openEdit();
+    EXPECT_FALSE(edit->hasCloseMenu());
+    EXPECT_FALSE(edit->close());
+    settle();
+    EXPECT_EQ(Forms::find<frmEdit2>(), edit);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_FALSE(Forms::find<frmMain>()->isVisible());
+}
+
+// ---- Opening: the points taken back ----
+
+TEST_F(EditWindowTest, OpeningTakesTheEventsPointsBack)
+{
+    fourPlacedWereScored({ 20, 10, 5, 3 });
+    const std::string resultBefore = folder->read(kResult100m);
+    frmEdit2* edit = openEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(messages().empty());
+    // Tamsett loses 8 + 4, Brindrel 6, Corrow 2.
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 4, 3, 3 }));
+    expectCompetitor(1, "Ann", 0, 0);
+    expectCompetitor(2, "Ben", 0, 0);
+    expectCompetitor(3, "Cat", 10, 0);
+    expectCompetitor(4, "Dan", 0, 0);
+    EXPECT_EQ(folder->read(kResult100m), resultBefore);
+}
+
+TEST_F(EditWindowTest, AnUnnamedRowTakesNothingBackAndTotalsMayTurnNegative)
+{
+    folder->write(kResult100m,
+        lines({ "Ann", "Tamsett", "012.50", "", "Brindrel", "", "   ", "Corrow", "013.00", "", "", "" }));
+    competitorHas(1, "Ann", 8, 8);
+    openEdit();
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ -8, 0, 0, 0 }));
+    expectCompetitor(1, "Ann", 0, 0);
+}
+
+// ---- Save Event ----
+
+TEST_F(EditWindowTest, SavingAnEditScoresTheDifferenceBetweenNewAndOld)
+{
+    // Entered through the entry window first.
+    frmMain* main = Forms::show<frmMain>();
+    click(main, "cmdEnter");
+    frmEnter* chooser = Forms::find<frmEnter>();
+    child<QComboBox>(chooser, "cboage")->setCurrentText("12");
+    child<QComboBox>(chooser, "cboSex")->setCurrentText("Boys");
+    child<QComboBox>(chooser, "cboEvent")->setCurrentText("100m                ");
+    click(chooser, "cmdGo");
+    frmEnter2* entry = Forms::find<frmEnter2>();
+    ASSERT_NE(entry, nullptr);
+    type(entry, "txt1stName", "Ann");
+    pickHouse(entry, "cbo1stHouse", "Tamsett");
+    type(entry, "txt1stTD", "012.50");
+    type(entry, "txt2ndName", "Ben");
+    pickHouse(entry, "cbo2ndHouse", "Brindrel");
+    type(entry, "txt2ndTD", "013.00");
+    click(entry, "cmdGo");
+    settle();
+    ASSERT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 6, 0, 0 }));
+
+    frmEdit2* edit = openEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+    changeYearBehindTheWindows();
+    type(edit, "txt1stName", "Ben");
+    pickHouse(edit, "cbo1stHouse", "Brindrel");
+    type(edit, "txt1stTD", "011.00");
+    type(edit, "txt2ndName", "Ann");
+    pickHouse(edit, "cbo2ndHouse", "Tamsett");
+    type(edit, "txt2ndTD", "012.50");
+    type(edit, "txt3rdName", "Cat");
+    pickHouse(edit, "cbo3rdHouse", "Corrow");
+    type(edit, "txt3rdTD", "013.00");
+    click(edit, "cmdGo");
+    settle();
+
+    EXPECT_EQ(folder->read(kResult100m),
+        lines({ "Ben", "Brindrel", "011.00", "Ann", "Tamsett", "012.50", "Cat", "Corrow", "013.00", "", "", "" }));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 6, 8, 4, 0 }));
+    expectCompetitor(1, "Ann", 6, 6);
+    expectCompetitor(2, "Ben", 8, 8);
+    expectCompetitor(3, "Cat", 4, 4);
+    EXPECT_TRUE(carnival::isFreeSlot(competitor(4)));
+    EXPECT_EQ(prompts(),
+        QStringList({ "12Boys100m record, set in 56 BC by Orvald Pennimore Askey broken by Ann",
+            "12Boys100m record, set in 2010 by Ann broken by Ben" }));
+    expectFreshMainWindow({ 6, 8, 4, 0 });
+}
+
+TEST_F(EditWindowTest, SavingUnchangedWritesTheSameLinesAndGivesBackTheSamePoints)
+{
+    const std::string stored = lines({ "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "" });
+    folder->write(kResult100m, stored);
+    folder->write("data/points.dat", pointsLine({ 8, 0, 0, 0 }));
+    competitorHas(1, "Ann", 8, 8);
+    frmEdit2* edit = openEdit();
+    changeYearBehindTheWindows();
+    click(edit, "cmdGo");
+    settle();
+    // The record check runs on every save.
+    EXPECT_EQ(prompts(), QStringList { "12Boys100m record, set in 56 BC by Orvald Pennimore Askey broken by Ann" });
+    EXPECT_EQ(folder->read(kResult100m), stored);
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
+    expectCompetitor(1, "Ann", 8, 8);
+    expectFreshMainWindow({ 8, 0, 0, 0 });
+}
+
+TEST_F(EditWindowTest, ADrawLineTypedInTheEditWindowIsDroppedAndTheEventScoredNormally)
+{
+    fourPlacedWereScored();
+    frmEdit2* edit = openEdit();
+    type(edit, "txtDrawName", "Eve");
+    pickHouse(edit, "cboDrawHouse", "Elvane");
+    type(edit, "txtDrawTD", "016.00");
+    click(edit, "cmdGo");
+    settle();
+    EXPECT_EQ(prompts(), QStringList { "12Boys100m record, set in 56 BC by Orvald Pennimore Askey broken by Ann" });
+    EXPECT_EQ(folder->read(kResult100m), kFourPlaced);
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 12, 6, 2, 0 }));
+    for (int number = 5; number <= carnival::kAgeChampSlots; ++number)
+        EXPECT_TRUE(carnival::isFreeSlot(competitor(number))) << number;
+    expectFreshMainWindow({ 12, 6, 2, 0 }, "Ostrivale - Athletics, 2010");
+}
+
+TEST_F(EditWindowTest, AFaultyFormIsRefusedWithThePointsStillTakenBack)
+{
+    fourPlacedWereScored();
+    frmEdit2* edit = openEdit();
+    type(edit, "txt2ndTD", "13.00");
+    click(edit, "cmdGo");
+    settle();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt, kFormFault);
+    EXPECT_EQ(messages()[0].style, 48);
+    EXPECT_EQ(messages()[0].title, "Oops!");
+    EXPECT_EQ(Forms::find<frmEdit2>(), edit);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(text(edit, "txt2ndTD"), "13.00");
+    EXPECT_FALSE(Forms::find<frmMain>()->isVisible());
+    EXPECT_EQ(folder->read(kResult100m), kFourPlaced);
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+    expectCompetitor(1, "Ann", 0, 0);
+}
+
+struct EditTieCase {
+    const char* label;
+    std::array<const char*, 4> times;
+    int messages;
+};
+
+class EditTieTest : public EditWindowTest, public ::testing::WithParamInterface<EditTieCase> { };
+
+TEST_P(EditTieTest, ATieDeletesTheEventAndLeavesItsPointsTakenBack)
+{
+    const EditTieCase& tie = GetParam();
+    fourPlacedWereScored();
+    frmEdit2* edit = openEdit();
+    changeYearBehindTheWindows();
+    const char* boxes[] = { "txt1stTD", "txt2ndTD", "txt3rdTD", "txt4thTD" };
+    const char* names[] = { "txt1stName", "txt2ndName", "txt3rdName", "txt4thName" };
+    for (int i = 0; i < 4; ++i) {
+        type(edit, boxes[i], tie.times[i]);
+        if (!*tie.times[i] && i > 0)
+            type(edit, names[i], "");
+    }
+    click(edit, "cmdGo");
+    settle();
+
+    ASSERT_EQ(static_cast<int>(messages().size()), tie.messages);
+    for (const auto& call : messages()) {
+        EXPECT_EQ(call.prompt, kDrawInEdit);
+        EXPECT_EQ(call.style, 0);
+        EXPECT_EQ(call.title, "Ostrivale");
+    }
+    EXPECT_FALSE(folder->exists(kResult100m));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+    expectCompetitor(1, "Ann", 0, 0);
+    expectCompetitor(3, "Cat", 10, 0);
+    EXPECT_EQ(carnival::readRecord(kRecords, 1), carnival::unsetRecord("12Boys100m", false));
+    expectFreshMainWindow({ 0, 0, 0, 0 });
+
+    // The event can be entered again.
+    click(Forms::find<frmMain>(), "cmdEnter");
+    frmEnter* chooser = Forms::find<frmEnter>();
+    child<QComboBox>(chooser, "cboage")->setCurrentText("12");
+    child<QComboBox>(chooser, "cboSex")->setCurrentText("Boys");
+    child<QComboBox>(chooser, "cboEvent")->setCurrentText("100m                ");
+    click(chooser, "cmdGo");
+    EXPECT_TRUE(Forms::isLoaded<frmEnter2>());
+    EXPECT_EQ(static_cast<int>(messages().size()), tie.messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EditTieTest,
+    ::testing::Values(EditTieCase { "FirstAndSecond", { "012.50", "012.50", "013.50", "014.00" }, 1 },
+        EditTieCase { "ThirdAndFourth", { "012.50", "013.00", "013.50", "013.50" }, 1 },
+        EditTieCase { "FirstSecondAndThird", { "012.50", "012.50", "012.50", "014.00" }, 2 },
+        EditTieCase { "EqualValuesTypedDifferently", { "012.50", "12.500", "013.50", "014.00" }, 1 },
+        // An empty second placing counts as 0, as does a first place of zero.
+        EditTieCase { "ZeroAgainstAnEmptySecond", { "000000", "", "", "" }, 1 }),
+    [](const ::testing::TestParamInfo<EditTieCase>& info) { return std::string(info.param.label); });
+
+// ---- Delete Event ----
+
+TEST_F(EditWindowTest, DeleteAnsweredNoChangesNothing)
+{
+    fourPlacedWereScored();
+    frmEdit2* edit = openEdit();
+    answer({ platform::kAnswerNo });
+    click(edit, "cmdCancel");
+    settle();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt, kAskDelete);
+    EXPECT_EQ(messages()[0].style, 20);
+    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, platform::kAnswerNo);
+    EXPECT_EQ(Forms::find<frmEdit2>(), edit);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(folder->read(kResult100m), kFourPlaced);
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+    EXPECT_FALSE(Forms::find<frmMain>()->isVisible());
+}
+
+TEST_F(EditWindowTest, DeleteAnsweredYesRemovesTheEventAndReloadsTheMainWindow)
+{
+    fourPlacedWereScored({ 20, 10, 5, 3 });
+    frmEdit2* edit = openEdit();
+    changeYearBehindTheWindows();
+    answer({ platform::kAnswerYes });
+    click(edit, "cmdCancel");
+    settle();
+    EXPECT_EQ(prompts(), QStringList { kAskDelete });
+    EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, platform::kAnswerYes);
+    EXPECT_FALSE(folder->exists(kResult100m));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 4, 3, 3 }));
+    expectCompetitor(1, "Ann", 0, 0);
+    expectFreshMainWindow({ 8, 4, 3, 3 });
+
+    // The edit chooser now finds the event not entered.
+    click(Forms::find<frmMain>(), "cmdEdit");
+    frmEdit* chooser = Forms::find<frmEdit>();
+    child<QComboBox>(chooser, "cboage")->setCurrentText("12");
+    child<QComboBox>(chooser, "cboSex")->setCurrentText("Boys");
+    child<QComboBox>(chooser, "cboEvent")->setCurrentText("100m                ");
+    click(chooser, "cmdGo");
+    EXPECT_EQ(prompts().last(), "Event has not been entered yet - enter it instead.");
+}
+
+// ---- A stored Draw event ----
+
+TEST_F(EditWindowTest, ADrawEventIsTakenBackAndOnlyDeleteIsOffered)
+{
+    const std::string stored = lines({ "Draw", " 2 ", "Ann", "Tamsett", "012.00", "Ben", "Brindrel", "012.50", "Cat",
+        "Corrow", "012.50", "Dan", "Elvane", "014.00", "", "", "" });
+    folder->write(kResult100m, stored);
+    folder->write("data/points.dat", pointsLine({ 8, 5, 5, 2 }));
+    competitorHas(1, "Ann", 8, 8);
+    competitorHas(2, "Ben", 5, 5);
+    competitorHas(3, "Cat", 5, 5);
+    competitorHas(4, "Dan", 2, 2);
+    frmEdit2* edit = openEdit();
+    ASSERT_NE(edit, nullptr);
+
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt, kEnterAgain);
+    EXPECT_EQ(messages()[0].style, 0);
+    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+    expectCompetitor(1, "Ann", 0, 0);
+    expectCompetitor(2, "Ben", 0, 0);
+    expectCompetitor(3, "Cat", 0, 0);
+    expectCompetitor(4, "Dan", 0, 0);
+    EXPECT_EQ(folder->read(kResult100m), stored);
+
+    EXPECT_TRUE(edit->isVisible());
+    for (const char* name : { "txt1stName", "txt1stTD", "txt2ndName", "txt3rdName", "txt4thName", "txt4thTD",
+             "txtDrawTD" })
+        EXPECT_EQ(text(edit, name), "") << name;
+    EXPECT_EQ(text(edit, "txtDrawName"), "Only use for draws!");
+    for (const char* name : { "cbo1stHouse", "cbo2ndHouse", "cbo3rdHouse", "cbo4thHouse", "cboDrawHouse" })
+        EXPECT_EQ(houses(edit, name)->currentIndex(), -1) << name;
+    EXPECT_FALSE(child<QPushButton>(edit, "cmdGo")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(edit, "cmdCancel")->isVisible());
+    EXPECT_TRUE(child<QPushButton>(edit, "cmdCancel")->isEnabled());
+    EXPECT_EQ(labelText(edit, "lbltd"), "Time:");
+
+    click(edit, "Command1");
+    EXPECT_EQ(openedDocuments.size(), 1);
+    EXPECT_TRUE(Forms::isLoaded<frmEdit2>());
+
+    changeYearBehindTheWindows();
+    answer({ platform::kAnswerYes });
+    click(edit, "cmdCancel");
+    settle();
+    EXPECT_FALSE(folder->exists(kResult100m));
+    expectFreshMainWindow({ 0, 0, 0, 0 });
+}
+
+TEST_F(EditWindowTest, ADrawWithTheDrawLineTakesBackItsPointToo)
+{
+    folder->write("data/athletics/events/12Boys200m.dat",
+        lines({ "Draw", " 4 ", "Ann", "Tamsett", "025.00", "Ben", "Brindrel", "026.00", "Cat", "Corrow", "027.00",
+            "Dan", "Elvane", "028.00", "Eve", "Tamsett", "028.00" }));
+    folder->write("data/points.dat", pointsLine({ 9, 6, 4, 1 }));
+    competitorHas(1, "Ann", 8, 8, 1);
+    competitorHas(2, "Ben", 6, 6, 1);
+    competitorHas(3, "Cat", 4, 4, 1);
+    competitorHas(4, "Dan", 1, 1, 1);
+    competitorHas(5, "Eve", 3, 1, 1); // 2 from another event
+    frmEdit2* edit = openEdit("12", "Boys", "200m");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(prompts(), QStringList { kEnterAgain });
+    EXPECT_EQ(labelText(edit, "lbltd"), "Time    :");
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+    expectCompetitor(4, "Dan", 0, 0, 1);
+    expectCompetitor(5, "Eve", 2, 0, 1);
+    EXPECT_FALSE(child<QPushButton>(edit, "cmdGo")->isEnabled());
+}
+
+TEST_F(EditWindowTest, ADrawWithAnUnnamedDrawLineTakesNothingBackForIt)
+{
+    folder->write(kResult100m,
+        lines({ "Draw", " 4 ", "Ann", "Tamsett", "012.00", "Ben", "Brindrel", "012.50", "Cat", "Corrow", "013.00",
+            "Dan", "Elvane", "014.00", "", "Tamsett", "014.00" }));
+    folder->write("data/points.dat", pointsLine({ 8, 6, 4, 1 }));
+    openEdit();
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
+}
+
+// ---- Help and damaged files ----
+
+TEST_F(EditWindowTest, HelpOpensTheBlankPage)
+{
+    fourPlacedWereScored();
+    frmEdit2* edit = openEdit();
+    click(edit, "Command1");
+    EXPECT_EQ(openedDocuments,
+        QStringList { QString::fromStdString((folder->root() / "help").string()) + "/Blank Page 2.htm" });
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(text(edit, "txt1stName"), "Ann");
+}
+
+TEST_F(EditWindowTest, AResultTooShortToReadIsReportedAndTheMainWindowComesBack)
+{
+    folder->write(kResult100m, "Ann\r\nTamsett\r\n");
+    folder->write("data/points.dat", pointsLine({ 8, 0, 0, 0 }));
+    openEdit();
+    settle();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].prompt.contains("12Boys100m")) << messages()[0].prompt.toStdString();
+    EXPECT_FALSE(Forms::isLoaded<frmEdit2>());
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
+    expectFreshMainWindow({ 8, 0, 0, 0 }, "Ostrivale - Athletics, 2010");
+    EXPECT_FALSE(programEndedAtOnce);
+}
+
+TEST_F(EditWindowTest, AMainWindowThatCannotBeReloadedStopsTheProgramWithOneMessage)
+{
+    fourPlacedWereScored();
+    frmEdit2* edit = openEdit();
+    folder->write("data/houses.dat", "");
+    answer({ platform::kAnswerYes });
+    click(edit, "cmdCancel");
+    settle();
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[0].prompt, kAskDelete);
+    EXPECT_TRUE(messages()[1].prompt.contains("houses.dat")) << messages()[1].prompt.toStdString();
+    EXPECT_EQ(messages()[1].style, 16);
+    EXPECT_FALSE(folder->exists(kResult100m));
+    EXPECT_EQ(Forms::loadedCount(), 0);
+    EXPECT_TRUE(lastWindowGone);
+    EXPECT_FALSE(programEndedAtOnce);
+}
+
+} // namespace

@@ -1,1 +1,862 @@
-// Tests follow.
+// The entry window, driven from the main window through the entry chooser:
+// what it shows, the form check, the files a save writes and the way back.
+
+#include "window_fixture.h"
+
+#include "results/event_chooser.h"
+#include "results/frmEnter2.h"
+#include "shell/frmMain.h"
+
+#include "carnival/agechamp_file.h"
+#include "carnival/carnival_state.h"
+#include "carnival/records_file.h"
+#include "carnival/result_saving.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+
+using platform::Forms;
+using results::frmEnter;
+using results::frmEnter2;
+using shell::frmMain;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kEventItems = { "100m", "200m", "400m", "800m", "1500m", "90m Hurdles",
+    "High Jump1", "Long Jump1", "Triple Jump1", "Shot Put1", "Discus1", "Javelin1", "Relay" };
+
+const char* kBoys12 = "data\\athletics\\individuals\\12\\Boys.dat";
+const char* kRecords = "data\\athletics.dat";
+const char* kResult100m = "data/athletics/events/12Boys100m.dat";
+const char* kZeroPoints = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
+
+const QString kFormFault
+    = "Please fill in the form correctly before clicking \"Save Event\". Click Help for more information.";
+const QString kLeaveDrawAlone = "Please leave the Draw boxes alone if there isn't a draw.";
+const QString kUnset100mBroken = "12Boys100m record, set in 56 BC by Orvald Pennimore Askey broken by ";
+
+// The points file in its update form: each total in the number form at the
+// start of its own 14-character zone.
+std::string pointsLine(std::array<int, 4> totals)
+{
+    std::string line;
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        std::string item = (totals[i] < 0 ? "-" : " ") + std::to_string(std::abs(totals[i])) + " ";
+        if (i + 1 < totals.size())
+            item.resize(14, ' ');
+        line += item;
+    }
+    return line + "\r\n";
+}
+
+std::string lines(std::initializer_list<const char*> values)
+{
+    std::string text;
+    for (const char* value : values)
+        text += std::string(value) + "\r\n";
+    return text;
+}
+
+struct Row {
+    const char* name;
+    const char* house;
+    const char* td;
+};
+
+class EntryWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        folder->write("data/carnival.dat", "Athletics\r\n 2010 \r\n");
+        folder->write("data/houses.dat", "Tamsett\r\nBrindrel\r\nCorrow\r\nElvane\r\n");
+        folder->write("data/points.dat", kZeroPoints);
+        fs::copy(folder->root() / "pristine data" / "athletics", folder->root() / "data" / "athletics",
+            fs::copy_options::recursive);
+        const carnival::AgeChampEntry slot = carnival::freeSlotTemplate(kEventItems);
+        for (const char* path : { kBoys12, "data\\athletics\\individuals\\17+\\Girls.dat" })
+            for (int number = 1; number <= carnival::kAgeChampSlots; ++number)
+                carnival::writeAgeChamp(path, number, slot);
+        carnival::writeRecord(kRecords, 1, carnival::unsetRecord("12Boys100m", false));
+        carnival::writeRecord(kRecords, 2, carnival::unsetRecord("12BoysLongJump", true));
+        carnival::writeRecord(kRecords, 3, carnival::unsetRecord("12BoysRelay", false));
+    }
+
+    void TearDown() override
+    {
+        // The entry window's unloading shows the main window again; unload
+        // until nothing is left.
+        for (int round = 0; round < 3 && Forms::loadedCount() > 0; ++round)
+            Forms::unloadAll();
+        WindowTest::TearDown();
+    }
+
+    // The road of the user: main window, "Enter Event", the choice, "Go!".
+    frmEnter2* openEntry(const char* age = "12", const char* sex = "Boys", const char* event = "100m")
+    {
+        frmMain* main = Forms::show<frmMain>();
+        click(main, "cmdEnter");
+        frmEnter* chooser = Forms::find<frmEnter>();
+        EXPECT_NE(chooser, nullptr);
+        if (!chooser)
+            return nullptr;
+        child<QComboBox>(chooser, "cboage")->setCurrentText(age);
+        child<QComboBox>(chooser, "cboSex")->setCurrentText(sex);
+        child<QComboBox>(chooser, "cboEvent")->setCurrentText(QString(event).leftJustified(20, ' '));
+        click(chooser, "cmdGo");
+        settle();
+        frmEnter2* entry = Forms::find<frmEnter2>();
+        EXPECT_NE(entry, nullptr);
+        return entry;
+    }
+
+    void type(QWidget* window, const QString& name, const char* text)
+    {
+        auto* box = child<QLineEdit>(window, name.toLatin1().constData());
+        if (!box)
+            return;
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+
+    void pickHouse(QWidget* window, const QString& name, const char* house)
+    {
+        auto* list = child<QComboBox>(window, name.toLatin1().constData());
+        if (!list)
+            return;
+        const int index = *house ? list->findText(house) : -1;
+        EXPECT_TRUE(!*house || index >= 0) << house;
+        list->setCurrentIndex(index);
+    }
+
+    // Fills one row: "1st" to "4th" or "Draw".
+    void fillRow(QWidget* window, const char* row, const Row& values)
+    {
+        const QString prefix = QString::fromLatin1(row);
+        type(window, "txt" + prefix + "Name", values.name);
+        pickHouse(window, "cbo" + prefix + "House", values.house);
+        type(window, "txt" + prefix + "TD", values.td);
+    }
+
+    void fill(QWidget* window, std::initializer_list<Row> placings)
+    {
+        const char* rows[] = { "1st", "2nd", "3rd", "4th" };
+        int i = 0;
+        for (const Row& row : placings)
+            fillRow(window, rows[i++], row);
+    }
+
+    carnival::AgeChampEntry competitor(int number, const char* path = kBoys12)
+    {
+        const auto entry = carnival::readAgeChamp(path, number);
+        EXPECT_TRUE(entry.has_value());
+        return entry.value_or(carnival::AgeChampEntry {});
+    }
+
+    void expectCompetitor(int number, const char* name, int points, int cell)
+    {
+        const carnival::AgeChampEntry entry = competitor(number);
+        EXPECT_EQ(entry.name.trimmed(), name) << "slot " << number;
+        EXPECT_EQ(entry.points, points) << "slot " << number;
+        EXPECT_EQ(entry.eventPoints[cell].raw(), (std::to_string(points) + std::string(11, ' ')).substr(0, 12))
+            << "slot " << number;
+        EXPECT_EQ(entry.eventNames[cell].trimmed(), kEventItems[cell]) << "slot " << number;
+    }
+
+    carnival::RecordEntry record(int number)
+    {
+        const auto found = carnival::readRecord(kRecords, number);
+        EXPECT_TRUE(found.has_value());
+        return found.value_or(carnival::RecordEntry {});
+    }
+
+    // The main window is back, loaded afresh, showing these totals.
+    void expectMainWindowShows(std::array<int, 4> totals)
+    {
+        EXPECT_FALSE(Forms::isLoaded<frmEnter2>());
+        frmMain* main = Forms::find<frmMain>();
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(main->isVisible());
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(labelText(main, ("lblPoints" + std::to_string(i + 1)).c_str()), QString::number(totals[i]))
+                << "house " << i + 1;
+        EXPECT_EQ(Forms::loadedCount(), 1);
+        EXPECT_FALSE(lastWindowGone);
+    }
+
+    // Nothing written: the result, the points, the age champions and the
+    // records stay as they were.
+    struct Snapshot {
+        std::string points, champions, records;
+    };
+    Snapshot snapshot()
+    {
+        return { folder->read("data/points.dat"), folder->read("data/athletics/individuals/12/Boys.dat"),
+            folder->read("data/athletics.dat") };
+    }
+    void expectUnchanged(const Snapshot& before)
+    {
+        EXPECT_FALSE(folder->exists(kResult100m));
+        EXPECT_EQ(folder->read("data/points.dat"), before.points);
+        EXPECT_TRUE(folder->read("data/athletics/individuals/12/Boys.dat") == before.champions);
+        EXPECT_TRUE(folder->read("data/athletics.dat") == before.records);
+    }
+};
+
+// ---- The window as it opens ----
+
+TEST_F(EntryWindowTest, OpensAsTheOnlyWindowWithAnEmptyFormForTheChosenEvent)
+{
+    frmEnter2* entry = openEntry();
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(Forms::loadedCount(), 1);
+    EXPECT_FALSE(Forms::isLoaded<frmMain>());
+    EXPECT_EQ(entry->windowTitle(), "Enter Information");
+    EXPECT_EQ(labelText(entry, "lbltitle"), "Entering: 12 Boys 100m");
+    EXPECT_EQ(child<QLabel>(entry, "lbltitle")->font().pointSize(), 18);
+    EXPECT_EQ(labelText(entry, "lbltd"), "Time:");
+    EXPECT_EQ(labelText(entry, "Label1"), "Name:");
+    EXPECT_EQ(labelText(entry, "Label6"), "House:");
+    EXPECT_EQ(labelText(entry, "Label2"), "1st:");
+    EXPECT_EQ(labelText(entry, "Label3"), "2nd:");
+    EXPECT_EQ(labelText(entry, "Label4"), "3rd:");
+    EXPECT_EQ(labelText(entry, "Label5"), "4th:");
+    EXPECT_EQ(labelText(entry, "lblrecord"), "Record not set.");
+    EXPECT_EQ(child<QPushButton>(entry, "cmdGo")->text(), "Save Event");
+    EXPECT_EQ(child<QPushButton>(entry, "cmdCancel")->text(), "Cancel");
+    EXPECT_EQ(child<QPushButton>(entry, "Command1")->text(), "Help");
+
+    for (const char* row : { "1st", "2nd", "3rd", "4th", "Draw" }) {
+        SCOPED_TRACE(row);
+        const QString prefix = QString::fromLatin1(row);
+        const QString name = child<QLineEdit>(entry, ("txt" + prefix + "Name").toLatin1().constData())->text();
+        EXPECT_EQ(name, prefix == "Draw" ? "Only use for draws!" : "");
+        EXPECT_TRUE(child<QLineEdit>(entry, ("txt" + prefix + "TD").toLatin1().constData())->text().isEmpty());
+        auto* houses = child<QComboBox>(entry, ("cbo" + prefix + "House").toLatin1().constData());
+        EXPECT_FALSE(houses->isEditable());
+        ASSERT_EQ(houses->count(), 4);
+        EXPECT_EQ(houses->itemText(0), "Tamsett");
+        EXPECT_EQ(houses->itemText(1), "Brindrel");
+        EXPECT_EQ(houses->itemText(2), "Corrow");
+        EXPECT_EQ(houses->itemText(3), "Elvane");
+        EXPECT_EQ(houses->currentIndex(), -1);
+        EXPECT_TRUE(houses->currentText().isEmpty());
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(EntryWindowTest, HouseListsOfferTheHousesAsTheHousesFileNamesThem)
+{
+    folder->write("data/houses.dat", "  Aster  \r\nBirch\r\nCedar\r\nDune\r\n");
+    frmEnter2* entry = openEntry();
+    for (const char* name : { "cbo1stHouse", "cbo2ndHouse", "cbo3rdHouse", "cbo4thHouse", "cboDrawHouse" }) {
+        auto* houses = child<QComboBox>(entry, name);
+        QStringList items;
+        for (int i = 0; i < houses->count(); ++i)
+            items << houses->itemText(i);
+        EXPECT_EQ(items, QStringList({ "Aster", "Birch", "Cedar", "Dune" })) << name;
+    }
+}
+
+TEST_F(EntryWindowTest, TheColumnHeadAndTitleFollowTheChosenEvent)
+{
+    struct Case {
+        const char* age;
+        const char* sex;
+        const char* event;
+        const char* title;
+        const char* head;
+    };
+    const Case cases[] = {
+        { "12", "Boys", "Long Jump", "Entering: 12 Boys Long Jump", "Distance:" },
+        { "12", "Boys", "200m", "Entering: 12 Boys 200m", "Time:" },
+        { "17+", "Girls", "90m Hurdles", "Entering: 17+ Girls 90m Hurdles", "Time:" },
+        { "12", "Boys", "Relay", "Entering: 12 Boys Relay", "Time:" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.event);
+        frmEnter2* entry = openEntry(c.age, c.sex, c.event);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(labelText(entry, "lbltitle"), c.title);
+        EXPECT_EQ(labelText(entry, "lbltd"), c.head);
+        click(entry, "cmdCancel");
+        settle();
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(EntryWindowTest, HundredMetresIsTimedWhateverTheEventListSays)
+{
+    folder->write("data/athletics/events.dat", " 2 \r\n100m1\r\n200m1\r\n");
+    frmEnter2* entry = openEntry("12", "Boys", "200m");
+    EXPECT_EQ(labelText(entry, "lbltd"), "Distance:");
+    click(entry, "cmdCancel");
+    settle();
+
+    entry = openEntry("12", "Boys", "100m");
+    EXPECT_EQ(labelText(entry, "lbltd"), "Time:");
+    EXPECT_EQ(carnival::trimBlanks(carnival::modDeclareGlobals().eventKind), "Time");
+    // Wants the 6 characters of a time, not the 4 of a distance.
+    fill(entry, { { "Ann", "Tamsett", "0125" } });
+    click(entry, "cmdGo");
+    EXPECT_EQ(prompts(), QStringList { kFormFault });
+    fill(entry, { { "Ann", "Tamsett", "012.50" } });
+    click(entry, "cmdGo");
+    EXPECT_TRUE(folder->exists(kResult100m));
+    EXPECT_FALSE(Forms::isLoaded<frmEnter2>());
+}
+
+TEST_F(EntryWindowTest, TheRecordLineShowsTheEventsRecord)
+{
+    carnival::RecordEntry set;
+    set.holder.assign("Kira Ostrom");
+    set.key.assign("12Boys100m");
+    set.value = 95;
+    set.year.assign("2008");
+    carnival::writeRecord(kRecords, 1, set);
+    set.key.assign("12BoysLongJump");
+    set.value = 56;
+    set.year.assign("2009");
+    carnival::writeRecord(kRecords, 2, set);
+    // A second record of 200m: the later one is shown.
+    carnival::writeRecord(kRecords, 4, carnival::unsetRecord("12Boys200m", false));
+    set.key.assign("12Boys200m");
+    set.value = 2412;
+    carnival::writeRecord(kRecords, 5, set);
+
+    struct Case {
+        const char* event;
+        const char* caption;
+    };
+    const Case cases[] = {
+        { "100m", "12Boys100m record set by Kira Ostrom with a Time/Distance of 000095 in 2008" },
+        { "Long Jump", "12BoysLongJump record set by Kira Ostrom with a Time/Distance of 0056 in 2009" },
+        { "200m", "12Boys200m record set by Kira Ostrom with a Time/Distance of 002412 in 2009" },
+        { "400m", "" }, // no record for the event
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.event);
+        frmEnter2* entry = openEntry("12", "Boys", c.event);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(labelText(entry, "lblrecord"), c.caption);
+        click(entry, "cmdCancel");
+        settle();
+    }
+}
+
+TEST_F(EntryWindowTest, HasNoCloseBox)
+{
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" } });
+    EXPECT_FALSE(entry->hasCloseMenu());
+    EXPECT_FALSE(entry->close());
+    settle();
+    EXPECT_EQ(Forms::find<frmEnter2>(), entry);
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_FALSE(Forms::isLoaded<frmMain>());
+    EXPECT_EQ(child<QLineEdit>(entry, "txt1stName")->text(), "Ann");
+    EXPECT_FALSE(folder->exists(kResult100m));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(EntryWindowTest, TabRunsRowByRowThenTheButtons)
+{
+    frmEnter2* entry = openEntry();
+    entry->activateWindow();
+    settle();
+    ASSERT_EQ(QApplication::activeWindow(), entry);
+    child<QWidget>(entry, "txt1stName")->setFocus();
+    QStringList order { QApplication::focusWidget()->objectName() };
+    for (int i = 0; i < 18; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order,
+        QStringList({ "txt1stName", "cbo1stHouse", "txt1stTD", "txt2ndName", "cbo2ndHouse", "txt2ndTD", "txt3rdName",
+            "cbo3rdHouse", "txt3rdTD", "txt4thName", "cbo4thHouse", "txt4thTD", "txtDrawName", "cboDrawHouse",
+            "txtDrawTD", "cmdGo", "cmdCancel", "Command1", "txt1stName" }));
+}
+
+// ---- Saving ----
+
+TEST_F(EntryWindowTest, ANormalEventIsWrittenScoredAndBreaksTheRecord)
+{
+    frmEnter2* entry = openEntry();
+    fill(entry,
+        { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" }, { "Cat", "Tamsett", "013.50" },
+            { "", "Corrow", "" } });
+    click(entry, "cmdGo");
+    settle();
+
+    // The fourth row has a house but no name: its house is written, but it
+    // earns nothing.
+    EXPECT_EQ(folder->read(kResult100m),
+        "Ann\r\nTamsett\r\n012.50\r\nBen\r\nBrindrel\r\n013.00\r\nCat\r\nTamsett\r\n013.50\r\n\r\nCorrow\r\n\r\n");
+    EXPECT_EQ(folder->read("data/points.dat"),
+        " 12 " + std::string(10, ' ') + " 6 " + std::string(11, ' ') + " 0 " + std::string(11, ' ') + " 0 \r\n");
+    expectCompetitor(1, "Ann", 8, 0);
+    expectCompetitor(2, "Ben", 6, 0);
+    expectCompetitor(3, "Cat", 4, 0);
+    EXPECT_TRUE(carnival::isFreeSlot(competitor(4)));
+
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt, kUnset100mBroken + "Ann");
+    EXPECT_EQ(messages()[0].style, 0);
+    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    const carnival::RecordEntry broken = record(1);
+    EXPECT_EQ(broken.holder.raw(), carnival::fitWidth("Ann", 30));
+    EXPECT_EQ(broken.key.trimmed(), "12Boys100m");
+    EXPECT_EQ(broken.value, 12); // 12.5 goes to the even neighbour
+    EXPECT_EQ(broken.year.raw(), "2010 ");
+    EXPECT_EQ(record(2), carnival::unsetRecord("12BoysLongJump", true));
+
+    expectMainWindowShows({ 12, 6, 0, 0 });
+    EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblTitle"), "Ostrivale - Athletics, 2010");
+}
+
+TEST_F(EntryWindowTest, OnlyAFirstPlacingWritesNineEmptyLinesAfterIt)
+{
+    folder->write("data/points.dat", pointsLine({ 20, -3, 7, 0 }));
+    frmEnter2* entry = openEntry("12", "Boys", "Long Jump");
+    fill(entry, { { "Ann", "Elvane", "5.25" } });
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_EQ(folder->read("data/athletics/events/12BoysLongJump.dat"),
+        "Ann\r\nElvane\r\n5.25\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 20, -3, 7, 8 }));
+    expectCompetitor(1, "Ann", 8, 7);
+    EXPECT_EQ(prompts(), QStringList { "12BoysLongJump record, set in 56 BC by Orvald Pennimore Askey broken by Ann" });
+    EXPECT_EQ(record(2).value, 5);
+    expectMainWindowShows({ 20, -3, 7, 8 });
+}
+
+TEST_F(EntryWindowTest, ACompetitorAlreadyListedGainsOnTheirRecord)
+{
+    carnival::AgeChampEntry known = carnival::freeSlotTemplate(kEventItems);
+    known.name.assign("Ben");
+    known.points = 10;
+    carnival::writeAgeChamp(kBoys12, 3, known);
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" } });
+    click(entry, "cmdGo");
+    EXPECT_EQ(competitor(1).name.trimmed(), "Ann");
+    EXPECT_EQ(competitor(2).name.trimmed(), "zz");
+    EXPECT_EQ(competitor(3).name.trimmed(), "Ben");
+    EXPECT_EQ(competitor(3).points, 16);
+}
+
+TEST_F(EntryWindowTest, ARelayScoresDoubleHousePointsAndNoIndividualPoints)
+{
+    folder->write("data/points.dat", " 3 \r\n 0 \r\n 0 \r\n-1 \r\n");
+    const std::string championsBefore = folder->read("data/athletics/individuals/12/Boys.dat");
+    frmEnter2* entry = openEntry("12", "Boys", "Relay");
+    fill(entry,
+        { { "Team A", "Tamsett", "050.10" }, { "Team B", "Brindrel", "051.00" }, { "Team C", "Tamsett", "052.00" },
+            { "", "Corrow", "" } });
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_EQ(folder->read("data/athletics/events/12BoysRelay.dat"),
+        lines({ "Team A", "Tamsett", "050.10", "Team B", "Brindrel", "051.00", "Team C", "Tamsett", "052.00", "",
+            "Corrow", "" }));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 27, 12, 0, -1 }));
+    EXPECT_TRUE(folder->read("data/athletics/individuals/12/Boys.dat") == championsBefore);
+    EXPECT_EQ(prompts(), QStringList { "12BoysRelay record, set in 56 BC by Orvald Pennimore Askey broken by Team A" });
+    expectMainWindowShows({ 27, 12, 0, -1 });
+}
+
+TEST_F(EntryWindowTest, ARelayWithATieSharesTheDoubledPoints)
+{
+    frmEnter2* entry = openEntry("12", "Boys", "Relay");
+    fill(entry,
+        { { "Team A", "Tamsett", "050.10" }, { "Team B", "Brindrel", "050.10" }, { "Team C", "Corrow", "052.00" },
+            { "Team D", "Elvane", "053.00" } });
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_EQ(folder->read("data/athletics/events/12BoysRelay.dat"),
+        lines({ "Draw", " 1 ", "Team A", "Tamsett", "050.10", "Team B", "Brindrel", "050.10", "Team C", "Corrow",
+            "052.00", "Team D", "Elvane", "053.00", "", "", "" }));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 14, 14, 8, 4 }));
+    expectMainWindowShows({ 14, 14, 8, 4 });
+}
+
+// ---- Ties ----
+
+struct TieCase {
+    const char* label;
+    std::array<const char*, 4> times;
+    Row drawLine; // name nullptr: the draw line is left alone
+    const char* storedPosition;
+    std::array<int, 4> houseTotals; // Ann Tamsett, Ben Brindrel, Cat Corrow, Dan Elvane
+    std::array<int, 5> individual;  // Ann, Ben, Cat, Dan, then the draw line's Eve
+};
+
+class EntryTieTest : public EntryWindowTest, public ::testing::WithParamInterface<TieCase> { };
+
+TEST_P(EntryTieTest, WritesTheDrawFormAndSharesThePoints)
+{
+    const TieCase& tie = GetParam();
+    frmEnter2* entry = openEntry();
+    fill(entry,
+        { { "Ann", "Tamsett", tie.times[0] }, { "Ben", "Brindrel", tie.times[1] }, { "Cat", "Corrow", tie.times[2] },
+            { "Dan", "Elvane", tie.times[3] } });
+    if (tie.drawLine.name)
+        fillRow(entry, "Draw", tie.drawLine);
+    click(entry, "cmdGo");
+    settle();
+
+    const char* drawName = tie.drawLine.name ? tie.drawLine.name : "";
+    const char* drawHouse = tie.drawLine.name ? tie.drawLine.house : "";
+    const char* drawTD = tie.drawLine.name ? tie.drawLine.td : "";
+    EXPECT_EQ(folder->read(kResult100m),
+        lines({ "Draw", tie.storedPosition, "Ann", "Tamsett", tie.times[0], "Ben", "Brindrel", tie.times[1], "Cat",
+            "Corrow", tie.times[2], "Dan", "Elvane", tie.times[3], drawName, drawHouse, drawTD }));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine(tie.houseTotals));
+    const char* names[] = { "Ann", "Ben", "Cat", "Dan", "Eve" };
+    int slot = 1;
+    for (int i = 0; i < 5; ++i) {
+        if (tie.individual[i] == 0)
+            continue;
+        expectCompetitor(slot++, names[i], tie.individual[i], 0);
+    }
+    EXPECT_TRUE(carnival::isFreeSlot(competitor(slot)));
+    EXPECT_EQ(prompts(), QStringList { kUnset100mBroken + "Ann" });
+    expectMainWindowShows(tie.houseTotals);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPosition, EntryTieTest,
+    ::testing::Values(
+        TieCase { "FirstAndSecond", { "012.50", "012.50", "013.00", "014.00" }, { nullptr, nullptr, nullptr }, " 1 ",
+            { 7, 7, 4, 2 }, { 7, 7, 4, 2, 0 } },
+        TieCase { "SecondAndThird", { "012.00", "012.50", "012.50", "014.00" }, { nullptr, nullptr, nullptr }, " 2 ",
+            { 8, 5, 5, 2 }, { 8, 5, 5, 2, 0 } },
+        TieCase { "ThirdAndFourth", { "012.00", "012.50", "013.00", "013.00" }, { nullptr, nullptr, nullptr }, " 3 ",
+            { 8, 6, 3, 3 }, { 8, 6, 3, 3, 0 } },
+        TieCase { "FourthAndDrawLine", { "012.00", "012.50", "013.00", "014.00" }, { "Eve", "Tamsett", "014.00" },
+            " 4 ", { 9, 6, 4, 1 }, { 8, 6, 4, 1, 1 } },
+        // Three equal: the last equal pair is the one stored and scored.
+        TieCase { "FirstSecondAndThird", { "012.50", "012.50", "012.50", "014.00" }, { nullptr, nullptr, nullptr },
+            " 2 ", { 8, 5, 5, 2 }, { 8, 5, 5, 2, 0 } },
+        // A named draw line earns nothing when the tie is higher up.
+        TieCase { "FirstAndSecondWithANamedDrawLine", { "012.50", "012.50", "013.00", "014.00" },
+            { "Eve", "Tamsett", "015.00" }, " 1 ", { 7, 7, 4, 2 }, { 7, 7, 4, 2, 0 } }),
+    [](const ::testing::TestParamInfo<TieCase>& info) { return std::string(info.param.label); });
+
+// ---- Refused forms ----
+
+TEST_F(EntryWindowTest, AFaultyFormIsRefusedAndTheWindowKeepsItsEntries)
+{
+    const Snapshot before = snapshot();
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "" }, { "Ben", "Brindrel", "013.00" } });
+    click(entry, "cmdGo");
+    settle();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt, kFormFault);
+    EXPECT_EQ(messages()[0].style, 48);
+    EXPECT_EQ(messages()[0].title, "Oops!");
+    EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, platform::kAnswerOk);
+    EXPECT_EQ(Forms::find<frmEnter2>(), entry);
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_FALSE(Forms::isLoaded<frmMain>());
+    EXPECT_EQ(child<QLineEdit>(entry, "txt1stName")->text(), "Ann");
+    EXPECT_EQ(child<QComboBox>(entry, "cbo2ndHouse")->currentText(), "Brindrel");
+    EXPECT_EQ(child<QLineEdit>(entry, "txtDrawName")->text(), "Only use for draws!");
+    expectUnchanged(before);
+
+    // Put right, the same window saves.
+    fill(entry, { { "Ann", "Tamsett", "012.00" } });
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_TRUE(folder->exists(kResult100m));
+    expectMainWindowShows({ 8, 6, 0, 0 });
+}
+
+struct FormCase {
+    const char* label;
+    const char* event;
+    std::array<Row, 4> rows;
+    Row drawLine; // name nullptr: left alone
+    bool passes;
+};
+
+class EntryFormCheckTest : public EntryWindowTest, public ::testing::WithParamInterface<FormCase> { };
+
+TEST_P(EntryFormCheckTest, SavesOnlyAWellFilledForm)
+{
+    const FormCase& c = GetParam();
+    frmEnter2* entry = openEntry("12", "Boys", c.event);
+    ASSERT_NE(entry, nullptr);
+    const char* rows[] = { "1st", "2nd", "3rd", "4th" };
+    for (int i = 0; i < 4; ++i)
+        fillRow(entry, rows[i], c.rows[i]);
+    if (c.drawLine.name)
+        fillRow(entry, "Draw", c.drawLine);
+    click(entry, "cmdGo");
+    settle();
+    std::string key = c.event;
+    std::erase(key, ' ');
+    const std::string result = "data/athletics/events/12Boys" + key + ".dat";
+    if (c.passes) {
+        EXPECT_FALSE(prompts().contains(kFormFault));
+        EXPECT_TRUE(folder->exists(result));
+        EXPECT_FALSE(Forms::isLoaded<frmEnter2>());
+    } else {
+        EXPECT_EQ(prompts(), QStringList { kFormFault });
+        EXPECT_TRUE(Forms::isLoaded<frmEnter2>());
+        EXPECT_EQ(folder->read("data/points.dat"), kZeroPoints);
+    }
+}
+
+const Row kNone { "", "", "" };
+
+INSTANTIATE_TEST_SUITE_P(Cases, EntryFormCheckTest,
+    ::testing::Values(
+        FormCase { "SixCharacterTime", "100m", { { { "Ann", "Tamsett", "012.50" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, true },
+        FormCase { "FiveCharacterTime", "100m", { { { "Ann", "Tamsett", "12.50" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "TimeWithBlanksAround", "100m", { { { "Ann", "Tamsett", "  001500 " }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, true },
+        FormCase { "TimeWithALetter", "100m", { { { "Ann", "Tamsett", "012.5s" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "TimeWithABlankInside", "100m", { { { "Ann", "Tamsett", "01 2.5" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "TimeWithAComma", "100m", { { { "Ann", "Tamsett", "01,250" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "FourCharacterDistance", "Long Jump", { { { "Ann", "Tamsett", "5.25" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, true },
+        FormCase { "FiveCharacterDistance", "Long Jump", { { { "Ann", "Tamsett", "05.25" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "NoFirstName", "100m", { { { "", "Tamsett", "012.50" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "NoFirstHouse", "100m", { { { "Ann", "", "012.50" }, kNone, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "SecondNameWithoutHouse", "100m",
+            { { { "Ann", "Tamsett", "012.50" }, { "Ben", "", "013.00" }, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "SecondNameOfBlanksWithoutHouse", "100m",
+            { { { "Ann", "Tamsett", "012.50" }, { "   ", "", "013.00" }, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "SecondHouseAndTimeWithoutName", "100m",
+            { { { "Ann", "Tamsett", "012.50" }, { "", "Brindrel", "bad" }, kNone, kNone } },
+            { nullptr, nullptr, nullptr }, true },
+        FormCase { "FourthWithoutTime", "100m",
+            { { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" }, { "Cat", "Corrow", "014.00" },
+                { "Dan", "Elvane", "" } } },
+            { nullptr, nullptr, nullptr }, false },
+        FormCase { "DrawLineWithoutHouse", "100m",
+            { { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" }, { "Cat", "Corrow", "014.00" },
+                { "Dan", "Elvane", "015.00" } } },
+            { "Eve", "", "015.00" }, false }),
+    [](const ::testing::TestParamInfo<FormCase>& info) { return std::string(info.param.label); });
+
+TEST_F(EntryWindowTest, AHouseWithoutANameIsWrittenButNotChecked)
+{
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" }, { "", "Brindrel", "bad" } });
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_EQ(folder->read(kResult100m),
+        lines({ "Ann", "Tamsett", "012.50", "", "Brindrel", "bad", "", "", "", "", "", "" }));
+    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
+}
+
+TEST_F(EntryWindowTest, ADrawLineUsedWithoutATieIsRefused)
+{
+    const Snapshot before = snapshot();
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" } });
+    fillRow(entry, "Draw", { "Eve", "Corrow", "014.00" });
+    click(entry, "cmdGo");
+    settle();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt, kLeaveDrawAlone);
+    EXPECT_EQ(messages()[0].style, 48);
+    EXPECT_EQ(messages()[0].title, "Oops!");
+    EXPECT_EQ(Forms::find<frmEnter2>(), entry);
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(child<QLineEdit>(entry, "txtDrawName")->text(), "Eve");
+    expectUnchanged(before);
+}
+
+TEST_F(EntryWindowTest, ADrawLineNameChangedAloneIsRefusedToo)
+{
+    const Snapshot before = snapshot();
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" } });
+    // Only the name is changed; house and time stay blank.
+    type(entry, "txtDrawName", "Eve");
+    pickHouse(entry, "cboDrawHouse", "Corrow");
+    click(entry, "cmdGo");
+    EXPECT_EQ(prompts(), QStringList { kFormFault });
+    pickHouse(entry, "cboDrawHouse", "");
+    type(entry, "txtDrawTD", "");
+    click(entry, "cmdGo");
+    EXPECT_EQ(prompts(), QStringList({ kFormFault, kFormFault }));
+    EXPECT_TRUE(Forms::isLoaded<frmEnter2>());
+    expectUnchanged(before);
+
+    // Back to its default text the line is unused again.
+    type(entry, "txtDrawName", "Only use for draws!");
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_TRUE(folder->exists(kResult100m));
+    expectMainWindowShows({ 8, 0, 0, 0 });
+}
+
+TEST_F(EntryWindowTest, EqualTimesTypedDifferentlyAreRefused)
+{
+    const Snapshot before = snapshot();
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "12.500" }, { "Cat", "Corrow", "013.00" } });
+    click(entry, "cmdGo");
+    settle();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt, QString::fromLatin1(carnival::kTiesTypedDifferently.data(),
+                                        static_cast<qsizetype>(carnival::kTiesTypedDifferently.size())));
+    EXPECT_TRUE(messages()[0].prompt.contains("012.50"));
+    EXPECT_EQ(messages()[0].title, "Oops!");
+    EXPECT_EQ(Forms::find<frmEnter2>(), entry);
+    EXPECT_TRUE(entry->isVisible());
+    expectUnchanged(before);
+
+    // Typed alike, the tie is stored and scored.
+    type(entry, "txt2ndTD", "012.50");
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_EQ(folder->read(kResult100m).substr(0, 11), "Draw\r\n 1 \r\n");
+    expectMainWindowShows({ 7, 7, 4, 0 });
+}
+
+TEST_F(EntryWindowTest, ABlankedDrawLineSavesAsAnOrdinaryEvent)
+{
+    for (const char* blankName : { "", "   " }) {
+        SCOPED_TRACE(std::string("draw name [") + blankName + "]");
+        std::filesystem::remove(folder->root() / kResult100m);
+        folder->write("data/points.dat", kZeroPoints);
+        frmEnter2* entry = openEntry();
+        fill(entry,
+            { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" }, { "Cat", "Corrow", "014.00" },
+                { "Dan", "Elvane", "015.00" } });
+        type(entry, "txtDrawName", blankName);
+        click(entry, "cmdGo");
+        settle();
+        EXPECT_EQ(folder->read(kResult100m),
+            lines({ "Ann", "Tamsett", "012.50", "Ben", "Brindrel", "013.00", "Cat", "Corrow", "014.00", "Dan",
+                "Elvane", "015.00" }));
+        EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 6, 4, 2 }));
+        expectMainWindowShows({ 8, 6, 4, 2 });
+        // Start the next round from the rewritten points file.
+        Forms::unload<frmMain>();
+        settle();
+        lastWindowGone = false;
+    }
+    EXPECT_FALSE(prompts().contains(kLeaveDrawAlone));
+}
+
+// ---- Record check on saving ----
+
+TEST_F(EntryWindowTest, OnlyABetterFirstPlaceBreaksTheRecord)
+{
+    carnival::RecordEntry set;
+    set.holder.assign("Kira Ostrom");
+    set.key.assign("12Boys100m");
+    set.value = 95;
+    set.year.assign("2008");
+    carnival::writeRecord(kRecords, 1, set);
+    set.key.assign("12BoysLongJump");
+    set.value = 55;
+    carnival::writeRecord(kRecords, 2, set);
+    const std::string recordsBefore = folder->read("data/athletics.dat");
+
+    struct Case {
+        const char* event;
+        const char* result;
+        const char* performance;
+    };
+    // Equal, or worse: no message and no change.
+    for (const Case& c :
+        { Case { "100m", "12Boys100m.dat", "000095" }, Case { "Long Jump", "12BoysLongJump.dat", "0054" } }) {
+        frmEnter2* entry = openEntry("12", "Boys", c.event);
+        fill(entry, { { "Zoe", "Tamsett", c.performance } });
+        click(entry, "cmdGo");
+        settle();
+        EXPECT_TRUE(folder->exists(std::string("data/athletics/events/") + c.result));
+    }
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(folder->read("data/athletics.dat") == recordsBefore);
+
+    // Better: a lower time, a longer distance. Only the first row counts.
+    std::filesystem::remove(folder->root() / kResult100m);
+    std::filesystem::remove(folder->root() / "data/athletics/events/12BoysLongJump.dat");
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Zoe", "Tamsett", "000094" }, { "Yan", "Brindrel", "000095" } });
+    click(entry, "cmdGo");
+    settle();
+    entry = openEntry("12", "Boys", "Long Jump");
+    fill(entry, { { "Max", "Corrow", "0056" } });
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_EQ(prompts(),
+        QStringList({ "12Boys100m record, set in 2008 by Kira Ostrom broken by Zoe",
+            "12BoysLongJump record, set in 2008 by Kira Ostrom broken by Max" }));
+    EXPECT_EQ(record(1).holder.trimmed(), "Zoe");
+    EXPECT_EQ(record(1).value, 94);
+    EXPECT_EQ(record(1).year.trimmed(), "2010");
+    EXPECT_EQ(record(2).holder.trimmed(), "Max");
+    EXPECT_EQ(record(2).value, 56);
+    EXPECT_EQ(record(2).key.trimmed(), "12BoysLongJump");
+}
+
+// ---- Leaving without saving, and Help ----
+
+TEST_F(EntryWindowTest, CancelWritesNothingAndBringsBackTheMainWindow)
+{
+    folder->write("data/points.dat", pointsLine({ 5, 4, 3, 2 }));
+    const Snapshot before = snapshot();
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" } });
+    click(entry, "cmdCancel");
+    settle();
+    EXPECT_TRUE(messages().empty());
+    expectUnchanged(before);
+    expectMainWindowShows({ 5, 4, 3, 2 });
+}
+
+TEST_F(EntryWindowTest, HelpOpensTheBlankPageAndLeavesTheFormAlone)
+{
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.50" } });
+    click(entry, "Command1");
+    const QString page = QString::fromStdString((folder->root() / "help").string()) + "/Blank Page 2.htm";
+    EXPECT_EQ(openedDocuments, QStringList { page });
+    EXPECT_EQ(QString::fromStdString(carnival::modDeclareGlobals().helpPagePath), page);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(Forms::find<frmEnter2>(), entry);
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(child<QLineEdit>(entry, "txt1stTD")->text(), "012.50");
+    EXPECT_FALSE(folder->exists(kResult100m));
+}
+
+TEST_F(EntryWindowTest, HelpWithoutTheHelpFolderIsReportedAndTheWindowStays)
+{
+    std::filesystem::remove_all(folder->root() / "help");
+    frmEnter2* entry = openEntry();
+    click(entry, "Command1");
+    EXPECT_TRUE(openedDocuments.isEmpty());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].prompt.contains("help"));
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_FALSE(programEndedAtOnce);
+}
+
+} // namespace

@@ -66,7 +66,7 @@ TEST_F(SplashTest, AfterItsTimeAnEstablishedCarnivalOpensTheMainWindow)
     useCarnivalFile("Athletics\r\n 2010 \r\n");
     folder->write("data/athletics/events.dat", " 1 \r\n100m\r\n");
     Forms::show<frmSplash>();
-    settle(1800);
+    settle(2500);
     EXPECT_FALSE(Forms::isLoaded<frmSplash>());
     ASSERT_TRUE(Forms::isLoaded<frmMain>());
     EXPECT_TRUE(Forms::find<frmMain>()->isVisible());
