@@ -5,6 +5,7 @@
 #include "carnival/data_error.h"
 #include "carnival/event_result.h"
 
+#include "support/file_forms.h"
 #include "support/working_folder.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 #include <vector>
 
 using namespace carnival;
-using testing_support::WorkingFolder;
+using namespace testing_support;
 
 namespace {
 
@@ -37,14 +38,6 @@ ResultForm firstOnly()
     ResultForm form;
     form.places[0] = { "Ann", "Tamsett", "012.50" };
     return form;
-}
-
-std::string crlf(const std::vector<std::string>& lines)
-{
-    std::string content;
-    for (const std::string& line : lines)
-        content += line + "\r\n";
-    return content;
 }
 
 const std::string kTimed = "Time    "; // as the event list pads it

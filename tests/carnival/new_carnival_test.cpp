@@ -4,44 +4,20 @@
 
 #include "carnival/new_carnival.h"
 
-#include "support/working_folder.h"
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <string>
 
 using namespace carnival;
-using testing_support::WorkingFolder;
+using namespace testing_support;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-using Tree = std::map<std::string, std::string>;
-
-// Every folder and file below root, files with their content.
-Tree snapshot(const fs::path& root)
-{
-    Tree tree;
-    if (!fs::exists(root))
-        return tree;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = fs::relative(entry.path(), root).generic_string();
-        if (entry.is_directory()) {
-            tree[name + "/"] = "";
-        } else {
-            std::ifstream in(entry.path(), std::ios::binary);
-            tree[name] = std::string(std::istreambuf_iterator<char>(in), {});
-        }
-    }
-    return tree;
-}
-
-const char* const kOldPoints = " 8             6             4             2 \r\n";
 
 class NewCarnivalTest : public ::testing::Test {
 protected:
@@ -52,12 +28,8 @@ protected:
         folder->write("pristine data/athletics/individuals/12/boys.dat", std::string(25600, 'a'));
         folder->write("pristine data/swimming/individuals/12/boys.dat", std::string(25600, 's'));
         folder->write("pristine data/swimming/individuals/17+/girls.dat", std::string(25600, 'g'));
-        fs::copy(folder->root() / "pristine data/athletics", folder->root() / "data/athletics",
-            fs::copy_options::recursive);
-        folder->write("data/athletics/events/12Boys100m.dat", "results of 2001");
+        layOutAthletics2001(*folder);
         folder->write("data/athletics/individuals/12/boys.dat", std::string(25600, 'b'));
-        folder->write("data/carnival.dat", "Athletics\r\n 2001 \r\n");
-        folder->write("data/points.dat", kOldPoints);
         folder->write("data/athletics.dat", std::string(128 * 3, 'r'));
         folder->write("data/swimming.dat", std::string(128 * 2, 'w'));
     }

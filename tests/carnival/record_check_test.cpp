@@ -6,7 +6,7 @@
 #include "carnival/record_check.h"
 #include "carnival/records_file.h"
 
-#include "support/working_folder.h"
+#include "support/carnival_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +14,12 @@
 #include <string>
 
 using namespace carnival;
-using testing_support::WorkingFolder;
+using namespace testing_support;
 
 namespace {
 
 const std::string kTimed = "Time    ";
 const std::string kDistance = "Distance";
-
-RecordEntry makeRecord(const std::string& key, const std::string& holder, std::int32_t value, const std::string& year)
-{
-    RecordEntry record;
-    record.holder.assign(holder);
-    record.key.assign(key);
-    record.value = value;
-    record.year.assign(year);
-    return record;
-}
 
 } // namespace
 
@@ -81,8 +71,8 @@ protected:
 TEST_F(RecordsTest, ASetRecordIsDescribedWithItsPaddedPerformance)
 {
     put(1, unsetRecord("12Boys100m", false));
-    put(2, makeRecord("12BoysLongJump", "Maren Holt", 56, "2019"));
-    put(3, makeRecord("12Boys200m", "Tobin Ash", 2875, "2021"));
+    put(2, recordEntry("12BoysLongJump", "Maren Holt", 56, "2019"));
+    put(3, recordEntry("12Boys200m", "Tobin Ash", 2875, "2021"));
     EXPECT_EQ(recordCaption(path, "12BoysLongJump", kDistance),
         "12BoysLongJump record set by Maren Holt with a Time/Distance of 0056 in 2019");
     EXPECT_EQ(recordCaption(path, "12Boys200m", kTimed),
@@ -92,8 +82,8 @@ TEST_F(RecordsTest, ASetRecordIsDescribedWithItsPaddedPerformance)
 TEST_F(RecordsTest, TheUnsetHolderShowsRecordNotSet)
 {
     put(1, unsetRecord("12Boys100m", false));
-    put(2, makeRecord("12Boys200m", "  Orvald Pennimore Askey  ", 990000, "56 BC"));
-    put(3, makeRecord("12Boys400m", "orvald pennimore askey", 990000, "56 BC"));
+    put(2, recordEntry("12Boys200m", "  Orvald Pennimore Askey  ", 990000, "56 BC"));
+    put(3, recordEntry("12Boys400m", "orvald pennimore askey", 990000, "56 BC"));
     EXPECT_EQ(recordCaption(path, "12Boys100m", kTimed), "Record not set.");
     EXPECT_EQ(recordCaption(path, "12Boys200m", kTimed), "Record not set.");
     EXPECT_EQ(recordCaption(path, "12Boys400m", kTimed),
@@ -102,9 +92,9 @@ TEST_F(RecordsTest, TheUnsetHolderShowsRecordNotSet)
 
 TEST_F(RecordsTest, TheLastMatchingRecordIsShown)
 {
-    put(1, makeRecord("12Boys100m", "First Holder", 1300, "2001"));
-    put(2, makeRecord("12Boys200m", "Other", 2800, "2002"));
-    put(300, makeRecord("12Boys100m", "Last Holder", 1250, "2003"));
+    put(1, recordEntry("12Boys100m", "First Holder", 1300, "2001"));
+    put(2, recordEntry("12Boys200m", "Other", 2800, "2002"));
+    put(300, recordEntry("12Boys100m", "Last Holder", 1250, "2003"));
     EXPECT_EQ(recordCaption(path, "12Boys100m", kTimed),
         "12Boys100m record set by Last Holder with a Time/Distance of 001250 in 2003");
     put(300, unsetRecord("12Boys100m", false));
@@ -113,11 +103,11 @@ TEST_F(RecordsTest, TheLastMatchingRecordIsShown)
 
 TEST_F(RecordsTest, ARecordPastNumber300IsNeverShown)
 {
-    put(1, makeRecord("12Boys100m", "Shown", 1300, "2001"));
-    put(301, makeRecord("12Boys100m", "Hidden", 1200, "2002"));
+    put(1, recordEntry("12Boys100m", "Shown", 1300, "2001"));
+    put(301, recordEntry("12Boys100m", "Hidden", 1200, "2002"));
     EXPECT_EQ(recordCaption(path, "12Boys100m", kTimed),
         "12Boys100m record set by Shown with a Time/Distance of 001300 in 2001");
-    put(1, makeRecord("12Boys200m", "Other", 2800, "2002"));
+    put(1, recordEntry("12Boys200m", "Other", 2800, "2002"));
     EXPECT_FALSE(recordCaption(path, "12Boys100m", kTimed).has_value());
 }
 
@@ -125,21 +115,21 @@ TEST_F(RecordsTest, NoMatchingKeyOrNoFileGivesNoCaption)
 {
     EXPECT_FALSE(recordCaption(path, "12Boys100m", kTimed).has_value());
     EXPECT_FALSE(folder.exists("data/athletics.dat"));
-    put(1, makeRecord("12boys100m", "Case", 1300, "2001"));
-    put(2, makeRecord("12Boys100m2", "Longer", 1300, "2001"));
+    put(1, recordEntry("12boys100m", "Case", 1300, "2001"));
+    put(2, recordEntry("12Boys100m2", "Longer", 1300, "2001"));
     EXPECT_FALSE(recordCaption(path, "12Boys100m", kTimed).has_value());
 }
 
 TEST_F(RecordsTest, StoredKeysAreTrimmed)
 {
-    put(1, makeRecord("  12Boys100m", "Padded", 1300, "2001"));
+    put(1, recordEntry("  12Boys100m", "Padded", 1300, "2001"));
     EXPECT_EQ(recordCaption(path, "12Boys100m", kTimed),
         "12Boys100m record set by Padded with a Time/Distance of 001300 in 2001");
 }
 
 TEST_F(RecordsTest, AKeyBuiltFromANameWithBlanksFindsTheRecord)
 {
-    put(1, makeRecord("12BoysHighJump", "Jumper", 135, "2020"));
+    put(1, recordEntry("12BoysHighJump", "Jumper", 135, "2020"));
     EXPECT_TRUE(recordCaption(path, recordKey("12", "Boys", "High Jump           "), kDistance).has_value());
     EXPECT_TRUE(recordCaption(path, recordKey("12", "Boys", "HighJump"), kDistance).has_value());
 }
@@ -148,7 +138,7 @@ TEST_F(RecordsTest, AKeyBuiltFromANameWithBlanksFindsTheRecord)
 
 TEST_F(RecordsTest, AnEqualTimeDoesNotBreakTheRecord)
 {
-    put(1, makeRecord("12Boys100m", "Maren Holt", 95, "2019"));
+    put(1, recordEntry("12Boys100m", "Maren Holt", 95, "2019"));
     const std::string before = folder.read("data/athletics.dat");
     EXPECT_FALSE(checkRecord(path, "12Boys100m", kTimed, "Ann", "000095", "2026").has_value());
     EXPECT_EQ(folder.read("data/athletics.dat"), before);
@@ -156,26 +146,26 @@ TEST_F(RecordsTest, AnEqualTimeDoesNotBreakTheRecord)
 
 TEST_F(RecordsTest, ALowerTimeBreaksTheRecordAndReplacesIt)
 {
-    put(1, makeRecord("12Boys200m", "Other", 2800, "2002"));
-    put(2, makeRecord("12Boys100m", "Maren Holt", 95, "2019"));
+    put(1, recordEntry("12Boys200m", "Other", 2800, "2002"));
+    put(2, recordEntry("12Boys100m", "Maren Holt", 95, "2019"));
     EXPECT_EQ(checkRecord(path, "12Boys100m", kTimed, "Ann Tamsett", "000094", "2026"),
         "12Boys100m record, set in 2019 by Maren Holt broken by Ann Tamsett");
-    EXPECT_EQ(at(2), makeRecord("12Boys100m", "Ann Tamsett", 94, "2026"));
-    EXPECT_EQ(at(1), makeRecord("12Boys200m", "Other", 2800, "2002"));
+    EXPECT_EQ(at(2), recordEntry("12Boys100m", "Ann Tamsett", 94, "2026"));
+    EXPECT_EQ(at(1), recordEntry("12Boys200m", "Other", 2800, "2002"));
     EXPECT_EQ(recordCaption(path, "12Boys100m", kTimed),
         "12Boys100m record set by Ann Tamsett with a Time/Distance of 000094 in 2026");
 }
 
 TEST_F(RecordsTest, AHigherTimeDoesNotBreakTheRecord)
 {
-    put(1, makeRecord("12Boys100m", "Maren Holt", 95, "2019"));
+    put(1, recordEntry("12Boys100m", "Maren Holt", 95, "2019"));
     EXPECT_FALSE(checkRecord(path, "12Boys100m", kTimed, "Ann", "000096", "2026").has_value());
     EXPECT_EQ(at(1).holder.trimmed(), "Maren Holt");
 }
 
 TEST_F(RecordsTest, AGreaterDistanceBreaksTheRecord)
 {
-    put(1, makeRecord("12BoysLongJump", "Maren Holt", 55, "2019"));
+    put(1, recordEntry("12BoysLongJump", "Maren Holt", 55, "2019"));
     EXPECT_FALSE(checkRecord(path, "12BoysLongJump", kDistance, "Ann", "0054", "2026").has_value());
     EXPECT_FALSE(checkRecord(path, "12BoysLongJump", kDistance, "Ann", "0055", "2026").has_value());
     EXPECT_EQ(checkRecord(path, "12BoysLongJump", kDistance, "Ann", "0056", "2026"),
@@ -203,7 +193,7 @@ TEST_F(RecordsTest, AnUnsetDistanceRecordNeedsMoreThanOne)
 
 TEST_F(RecordsTest, AFractionIsComparedWholeAndStoredRoundedHalfToEven)
 {
-    put(1, makeRecord("12Boys100m", "Old", 13, "2019"));
+    put(1, recordEntry("12Boys100m", "Old", 13, "2019"));
     EXPECT_TRUE(checkRecord(path, "12Boys100m", kTimed, "A", "12.345", "2026").has_value());
     EXPECT_EQ(at(1).value, 12);
     EXPECT_EQ(recordCaption(path, "12Boys100m", kTimed),
@@ -211,20 +201,20 @@ TEST_F(RecordsTest, AFractionIsComparedWholeAndStoredRoundedHalfToEven)
     // The stored 12 is now better than 12.345.
     EXPECT_FALSE(checkRecord(path, "12Boys100m", kTimed, "B", "12.345", "2026").has_value());
 
-    put(1, makeRecord("12Boys100m", "Old", 20, "2019"));
+    put(1, recordEntry("12Boys100m", "Old", 20, "2019"));
     checkRecord(path, "12Boys100m", kTimed, "C", "12.500", "2026");
     EXPECT_EQ(at(1).value, 12);
-    put(1, makeRecord("12Boys100m", "Old", 20, "2019"));
+    put(1, recordEntry("12Boys100m", "Old", 20, "2019"));
     checkRecord(path, "12Boys100m", kTimed, "D", "13.500", "2026");
     EXPECT_EQ(at(1).value, 14);
-    put(1, makeRecord("12Boys100m", "Old", 20, "2019"));
+    put(1, recordEntry("12Boys100m", "Old", 20, "2019"));
     checkRecord(path, "12Boys100m", kTimed, "E", "012.51", "2026");
     EXPECT_EQ(at(1).value, 13);
 }
 
 TEST_F(RecordsTest, AFractionJustBelowAWholeRecordBreaksIt)
 {
-    put(1, makeRecord("12Boys100m", "Old", 13, "2019"));
+    put(1, recordEntry("12Boys100m", "Old", 13, "2019"));
     EXPECT_TRUE(checkRecord(path, "12Boys100m", kTimed, "A", "12.999", "2026").has_value());
     EXPECT_EQ(at(1).value, 13);
     EXPECT_EQ(at(1).holder.trimmed(), "A");
@@ -232,17 +222,17 @@ TEST_F(RecordsTest, AFractionJustBelowAWholeRecordBreaksIt)
 
 TEST_F(RecordsTest, TheFirstOfTwoMatchingRecordsIsComparedAndUpdated)
 {
-    put(1, makeRecord("12Boys100m", "Early", 1300, "2001"));
-    put(2, makeRecord("12Boys100m", "Later", 1000, "2002"));
+    put(1, recordEntry("12Boys100m", "Early", 1300, "2001"));
+    put(2, recordEntry("12Boys100m", "Later", 1000, "2002"));
     EXPECT_EQ(checkRecord(path, "12Boys100m", kTimed, "Ann", "001200", "2026"),
         "12Boys100m record, set in 2001 by Early broken by Ann");
     EXPECT_EQ(at(1).holder.trimmed(), "Ann");
-    EXPECT_EQ(at(2), makeRecord("12Boys100m", "Later", 1000, "2002"));
+    EXPECT_EQ(at(2), recordEntry("12Boys100m", "Later", 1000, "2002"));
 }
 
 TEST_F(RecordsTest, ARecordPastNumber300IsNeverCompared)
 {
-    put(301, makeRecord("12Boys100m", "Hidden", 990000, "2002"));
+    put(301, recordEntry("12Boys100m", "Hidden", 990000, "2002"));
     const std::string before = folder.read("data/athletics.dat");
     EXPECT_FALSE(checkRecord(path, "12Boys100m", kTimed, "Ann", "000001", "2026").has_value());
     EXPECT_EQ(folder.read("data/athletics.dat"), before);
@@ -250,7 +240,7 @@ TEST_F(RecordsTest, ARecordPastNumber300IsNeverCompared)
 
 TEST_F(RecordsTest, AnotherKindNeverBreaksTheRecord)
 {
-    put(1, makeRecord("12Boys100m", "Old", 1300, "2001"));
+    put(1, recordEntry("12Boys100m", "Old", 1300, "2001"));
     EXPECT_FALSE(checkRecord(path, "12Boys100m", "time", "Ann", "000001", "2026").has_value());
     EXPECT_FALSE(checkRecord(path, "12Boys100m", "", "Ann", "999999", "2026").has_value());
     EXPECT_EQ(at(1).holder.trimmed(), "Old");
@@ -258,13 +248,13 @@ TEST_F(RecordsTest, AnotherKindNeverBreaksTheRecord)
 
 TEST_F(RecordsTest, TheKindIsTrimmed)
 {
-    put(1, makeRecord("12Boys100m", "Old", 1300, "2001"));
+    put(1, recordEntry("12Boys100m", "Old", 1300, "2001"));
     EXPECT_TRUE(checkRecord(path, "12Boys100m", " Time ", "Ann", "001200", "2026").has_value());
 }
 
 TEST_F(RecordsTest, TheNewHolderIsTakenAsTypedAndFieldsAreCut)
 {
-    put(1, makeRecord("12Boys100m", "Old", 1300, "2001"));
+    put(1, recordEntry("12Boys100m", "Old", 1300, "2001"));
     const std::string name = " Annabelle Constance Tamsett-Brindrel ";
     EXPECT_EQ(checkRecord(path, "12Boys100m", kTimed, name, " 001200 ", "202612"),
         "12Boys100m record, set in 2001 by Old broken by " + name);
@@ -280,9 +270,9 @@ TEST_F(RecordsTest, TheNewHolderIsTakenAsTypedAndFieldsAreCut)
 
 TEST_F(RecordsTest, TheRestOfTheSlotAndOtherRecordsAreLeftAlone)
 {
-    put(1, makeRecord("12Boys200m", "Other", 2800, "2002"));
-    put(2, makeRecord("12Boys100m", "Old", 1300, "2001"));
-    put(3, makeRecord("12Boys400m", "Third", 6000, "2003"));
+    put(1, recordEntry("12Boys200m", "Other", 2800, "2002"));
+    put(2, recordEntry("12Boys100m", "Old", 1300, "2001"));
+    put(3, recordEntry("12Boys400m", "Third", 6000, "2003"));
     std::string before = folder.read("data/athletics.dat");
     checkRecord(path, "12Boys100m", kTimed, "Ann", "001200", "2026");
     const std::string after = folder.read("data/athletics.dat");
@@ -296,6 +286,6 @@ TEST_F(RecordsTest, NoRecordOrNoFileMeansNothingIsComparedOrCreated)
 {
     EXPECT_FALSE(checkRecord(path, "12Boys100m", kTimed, "Ann", "000001", "2026").has_value());
     EXPECT_FALSE(folder.exists("data/athletics.dat"));
-    put(1, makeRecord("12Girls100m", "Other", 990000, "2002"));
+    put(1, recordEntry("12Girls100m", "Other", 990000, "2002"));
     EXPECT_FALSE(checkRecord(path, "12Boys100m", kTimed, "Ann", "000001", "2026").has_value());
 }

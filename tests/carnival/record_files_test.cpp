@@ -4,7 +4,7 @@
 #include "carnival/data_error.h"
 #include "carnival/records_file.h"
 
-#include "support/working_folder.h"
+#include "support/carnival_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <vector>
 
 using namespace carnival;
-using testing_support::WorkingFolder;
+using namespace testing_support;
 
 TEST(RecordsFile, RecordsSitInTheFirst64BytesOf128ByteSlots)
 {
@@ -91,26 +91,13 @@ TEST(AgeChampFile, RecordsRoundTripWithNegativePoints)
     EXPECT_FALSE(readAgeChamp("data\\boys.dat", 51).has_value());
 }
 
-namespace {
-
-RecordEntry sampleRecord(const std::string& holder, const std::string& key, std::int32_t value, const std::string& year)
-{
-    RecordEntry record;
-    record.holder.assign(holder);
-    record.key.assign(key);
-    record.value = value;
-    record.year.assign(year);
-    return record;
-}
-
-} // namespace
-
 TEST(RecordsFile, RewritingTheFirstRecordsLeavesLaterOnesByteForByte)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     std::filesystem::create_directory(folder.root() / "data");
     for (int r = 1; r <= 144; ++r)
-        writeRecord("data\\athletics.dat", r, sampleRecord("Holder " + std::to_string(r), "old" + std::to_string(r), r, "2009"));
+        writeRecord("data\\athletics.dat", r,
+            recordEntry("old" + std::to_string(r), "Holder " + std::to_string(r), r, "2009"));
     // Bytes 64 to 127 of the old slots carry something the writer never put there.
     std::string before = folder.read("data/athletics.dat");
     ASSERT_EQ(before.size(), 144u * 128u);
@@ -151,8 +138,8 @@ TEST(RecordsFile, WritingFarBeyondTheEndFillsTheGapWithZeros)
 TEST(RecordsFile, AFileEndingAfterTheDataOfItsLastSlotReadsAndGrowsOnlyWhenWritten)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
-    const RecordEntry first = sampleRecord("A", "12Boys100m", 1234, "2001");
-    const RecordEntry second = sampleRecord("B", "12Boys200m", 2345, "2002");
+    const RecordEntry first = recordEntry("12Boys100m", "A", 1234, "2001");
+    const RecordEntry second = recordEntry("12Boys200m", "B", 2345, "2002");
     std::string bytes(128 + 64, '\0');
     {
         folder.write("data/a.dat", "");
@@ -174,7 +161,7 @@ TEST(RecordsFile, AFileEndingAfterTheDataOfItsLastSlotReadsAndGrowsOnlyWhenWritt
 TEST(RecordsFile, ASingleShortSlotIsOneRecord)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
-    const RecordEntry only = sampleRecord("A", "k", 5, "2001");
+    const RecordEntry only = recordEntry("k", "A", 5, "2001");
     folder.write("data/a.dat", "");
     writeRecord("data\\a.dat", 1, only);
     folder.write("data/a.dat", folder.read("data/a.dat").substr(0, 64));
@@ -189,7 +176,7 @@ TEST(RecordsFile, FieldsSitAtTheirByteOffsets)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/a.dat", "");
-    writeRecord("data\\a.dat", 1, sampleRecord("Ann Example", "13GirlsHighJump", 0x01020304, "2010"));
+    writeRecord("data\\a.dat", 1, recordEntry("13GirlsHighJump", "Ann Example", 0x01020304, "2010"));
     const std::string bytes = folder.read("data/a.dat");
     ASSERT_EQ(bytes.size(), 128u);
     EXPECT_EQ(bytes.substr(0, 30), "Ann Example" + std::string(19, ' '));
@@ -205,7 +192,7 @@ TEST(RecordsFile, ValuesRoundTripOverTheWholeSigned32BitRange)
     const std::int32_t values[] = { 0, 1, -1, 990000, 2147483647, -2147483647 - 1 };
     int number = 1;
     for (std::int32_t value : values)
-        writeRecord("data\\a.dat", number++, sampleRecord("h", "k", value, "y"));
+        writeRecord("data\\a.dat", number++, recordEntry("k", "h", value, "y"));
     number = 1;
     for (std::int32_t value : values)
         EXPECT_EQ(readRecord("data\\a.dat", number++)->value, value);
@@ -214,7 +201,7 @@ TEST(RecordsFile, ValuesRoundTripOverTheWholeSigned32BitRange)
 
 TEST(RecordsFile, HolderAndYearAreCutToTheirFields)
 {
-    const RecordEntry record = sampleRecord(std::string(35, 'h'), "k", 1, "19999 BC");
+    const RecordEntry record = recordEntry("k", std::string(35, 'h'), 1, "19999 BC");
     EXPECT_EQ(record.holder.raw(), std::string(30, 'h'));
     EXPECT_EQ(record.year.raw(), "19999");
 }

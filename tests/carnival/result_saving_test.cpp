@@ -9,19 +9,19 @@
 #include "carnival/result_saving.h"
 #include "carnival/text_files.h"
 
-#include "support/working_folder.h"
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 using namespace carnival;
-using testing_support::WorkingFolder;
+using namespace testing_support;
 namespace fs = std::filesystem;
 
 namespace {
@@ -36,33 +36,6 @@ const std::string kRecordsPath = "data\\athletics.dat";
 
 using Totals = std::array<int, 4>;
 const Totals kStartTotals { 10, 20, 30, 40 };
-
-std::string crlf(const std::vector<std::string>& lines)
-{
-    std::string content;
-    for (const std::string& line : lines)
-        content += line + "\r\n";
-    return content;
-}
-
-// The update form of the points file: each total at the start of its own
-// 14-character zone.
-std::string pointsLine(const Totals& totals)
-{
-    std::string line;
-    for (std::size_t i = 0; i < totals.size(); ++i) {
-        std::string item = (totals[i] < 0 ? "-" : " ") + std::to_string(std::abs(totals[i])) + " ";
-        if (i + 1 < totals.size())
-            item.resize(14, ' ');
-        line += item;
-    }
-    return line + "\r\n";
-}
-
-std::string cell(const std::string& text)
-{
-    return text + std::string(12 - text.size(), ' ');
-}
 
 std::string brokenUnset(const std::string& key, const std::string& name)
 {
@@ -91,8 +64,7 @@ protected:
     void SetUp() override
     {
         resetCarnivalState();
-        fs::copy(folder.root() / "pristine data" / "athletics", folder.root() / "data" / "athletics",
-            fs::copy_options::recursive);
+        copyTemplateToLive(folder, "athletics");
 
         CarnivalState& state = modDeclareGlobals();
         state.carnivalType = "Athletics";
@@ -108,8 +80,7 @@ protected:
         ASSERT_EQ(eventItems.size(), state.eventList.size());
         slot = freeSlotTemplate(eventItems);
         for (const std::string& sex : kSexes)
-            for (int number = 1; number <= kAgeChampSlots; ++number)
-                writeAgeChamp("data\\Athletics\\individuals\\12\\" + sex + ".dat", number, slot);
+            fillAgeChampFile("data\\Athletics\\individuals\\12\\" + sex + ".dat", slot);
 
         for (std::size_t i = 0; i < state.eventList.size(); ++i) {
             const EventEntry& event = state.eventList[i];
@@ -148,12 +119,7 @@ protected:
     // the given points cells.
     AgeChampEntry competitor(const std::string& name, int total, const std::map<int, std::string>& cells) const
     {
-        AgeChampEntry entry = slot;
-        entry.name.assign(name);
-        entry.points = static_cast<std::int16_t>(total);
-        for (const auto& [index, text] : cells)
-            entry.eventPoints[static_cast<std::size_t>(index)].assign(text);
-        return entry;
+        return competitorEntry(eventItems, name, total, cells);
     }
 
     // The whole age-champion file: these records first, free slots after.
@@ -178,6 +144,23 @@ protected:
 
     // The main window's reload between two windows.
     static void reloadMain() { readPointsFile(); }
+
+    // The files a save scores into, as they stand.
+    struct ScoredFiles {
+        std::string points, boys, records;
+    };
+    ScoredFiles scoredFiles() const
+    {
+        return { folder.read(kPointsOnDisk), folder.read(kBoysOnDisk), folder.read(kRecordsOnDisk) };
+    }
+    // No result is stored and the scored files are as they were.
+    void expectNoResultAndUnchanged(const ScoredFiles& earlier) const
+    {
+        EXPECT_FALSE(folder.exists(kResultOnDisk));
+        EXPECT_EQ(folder.read(kPointsOnDisk), earlier.points);
+        EXPECT_EQ(folder.read(kBoysOnDisk), earlier.boys);
+        EXPECT_EQ(folder.read(kRecordsOnDisk), earlier.records);
+    }
 
     WorkingFolder folder;
     std::vector<std::string> eventItems;
@@ -402,23 +385,16 @@ protected:
     void SetUp() override
     {
         ResultSavingTest::SetUp();
-        pointsBefore = folder.read(kPointsOnDisk);
-        boysBefore = folder.read(kBoysOnDisk);
-        recordsBefore = folder.read(kRecordsOnDisk);
+        before = scoredFiles();
     }
 
     void expectNothingWritten() const
     {
-        EXPECT_FALSE(folder.exists(kResultOnDisk));
-        EXPECT_EQ(folder.read(kPointsOnDisk), pointsBefore);
-        EXPECT_EQ(folder.read(kBoysOnDisk), boysBefore);
-        EXPECT_EQ(folder.read(kRecordsOnDisk), recordsBefore);
+        expectNoResultAndUnchanged(before);
         expectTotals(kStartTotals);
     }
 
-    std::string pointsBefore;
-    std::string boysBefore;
-    std::string recordsBefore;
+    ScoredFiles before;
 };
 
 TEST_F(RefusedSaveTest, AFaultyFormWritesNothing)
@@ -738,22 +714,12 @@ protected:
         saveNewResult(fourRunners("012.00", "013.00", "014.00", "015.00"));
         reloadMain();
         openResultForEditing();
-        pointsOpened = folder.read(kPointsOnDisk);
-        boysOpened = folder.read(kBoysOnDisk);
-        recordsOpened = folder.read(kRecordsOnDisk);
+        opened = scoredFiles();
     }
 
-    void expectDeletedAndNothingScored() const
-    {
-        EXPECT_FALSE(folder.exists(kResultOnDisk));
-        EXPECT_EQ(folder.read(kPointsOnDisk), pointsOpened);
-        EXPECT_EQ(folder.read(kBoysOnDisk), boysOpened);
-        EXPECT_EQ(folder.read(kRecordsOnDisk), recordsOpened);
-    }
+    void expectDeletedAndNothingScored() const { expectNoResultAndUnchanged(opened); }
 
-    std::string pointsOpened;
-    std::string boysOpened;
-    std::string recordsOpened;
+    ScoredFiles opened;
 };
 
 TEST_F(EditTieTest, ATieDeletesTheEvent)

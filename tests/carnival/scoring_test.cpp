@@ -6,7 +6,8 @@
 #include "carnival/data_error.h"
 #include "carnival/scoring.h"
 
-#include "support/working_folder.h"
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@
 #include <vector>
 
 using namespace carnival;
-using testing_support::WorkingFolder;
+using namespace testing_support;
 
 namespace {
 
@@ -36,11 +37,6 @@ ResultForm rows(Placing first, Placing second, Placing third, Placing fourth,
     form.places = { std::move(first), std::move(second), std::move(third), std::move(fourth) };
     form.drawLine = std::move(draw);
     return form;
-}
-
-std::string cell(const std::string& text)
-{
-    return text + std::string(12 - text.size(), ' ');
 }
 
 } // namespace
@@ -285,9 +281,7 @@ protected:
     {
         resetCarnivalState();
         std::filesystem::create_directories(folder.root() / "data/athletics/individuals/12");
-        const AgeChampEntry slot = freeSlotTemplate({ "100m", "Long Jump1", "Relay" });
-        for (int number = 1; number <= kAgeChampSlots; ++number)
-            writeAgeChamp(path, number, slot);
+        writeFreeSlots(path, { "100m", "Long Jump1", "Relay" });
     }
 
     AgeChampEntry record(int number) const { return *readAgeChamp(path, number); }

@@ -5,6 +5,7 @@
 #include "carnival/data_error.h"
 #include "carnival/setup_files.h"
 
+#include "support/file_forms.h"
 #include "support/working_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@
 #include <vector>
 
 using namespace carnival;
-using testing_support::WorkingFolder;
+using namespace testing_support;
 
 namespace {
 
@@ -33,48 +34,6 @@ std::string unsetRecordBytes(const std::string& key, std::int32_t value)
         bytes += static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
     bytes += "56 BC";
     return bytes;
-}
-
-std::string recordSlot(const std::string& file, int number)
-{
-    return file.substr(static_cast<std::size_t>(number - 1) * 128, 128);
-}
-
-std::string recordKeyAt(const std::string& file, int number)
-{
-    return recordSlot(file, number).substr(30, 25);
-}
-
-std::int32_t recordValueAt(const std::string& file, int number)
-{
-    const std::string slot = recordSlot(file, number);
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(slot[55 + i])) << (8 * i);
-    return static_cast<std::int32_t>(value);
-}
-
-std::string padded(const std::string& text, std::size_t width)
-{
-    return (text + std::string(width, ' ')).substr(0, width);
-}
-
-// One record of the age champions' template, built byte by byte.
-std::string templateRecord(const std::vector<std::string>& items)
-{
-    std::string record(512, '\0');
-    record.replace(0, 30, padded("zz", 30));
-    for (std::size_t k = 0; k < items.size(); ++k)
-        record.replace(32 + k * 12, 12, padded(items[k], 12));
-    return record;
-}
-
-std::string templateFile(const std::vector<std::string>& items)
-{
-    std::string file;
-    for (int r = 0; r < 50; ++r)
-        file += templateRecord(items);
-    return file;
 }
 
 std::vector<std::string> numberedItems(int count)

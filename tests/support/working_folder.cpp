@@ -60,4 +60,21 @@ bool WorkingFolder::exists(std::string_view relativePath) const
     return fs::exists(root_ / fs::path(std::string(relativePath)));
 }
 
+Tree snapshot(const fs::path& root)
+{
+    Tree tree;
+    if (!fs::exists(root))
+        return tree;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string name = fs::relative(entry.path(), root).generic_string();
+        if (entry.is_directory()) {
+            tree[name + "/"] = "";
+        } else {
+            std::ifstream in(entry.path(), std::ios::binary);
+            tree[name] = std::string(std::istreambuf_iterator<char>(in), {});
+        }
+    }
+    return tree;
+}
+
 } // namespace testing_support

@@ -2,6 +2,7 @@
 // A temporary working folder for one test, laid out like a fresh install.
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,12 @@ private:
 
 // Copies the installed data set into folder, leaving out the .gitkeep files.
 void copyDataSet(const std::filesystem::path& folder);
+
+// A folder tree: every folder (its name ending in "/", mapped to "") and
+// every file with its content, by the path relative to the tree's root.
+using Tree = std::map<std::string, std::string>;
+
+// The tree below root as it is now; empty when root does not exist.
+Tree snapshot(const std::filesystem::path& root);
 
 } // namespace testing_support

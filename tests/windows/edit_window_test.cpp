@@ -3,6 +3,9 @@
 
 #include "window_fixture.h"
 
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
+
 #include "results/event_chooser.h"
 #include "results/frmEdit2.h"
 #include "results/frmEnter2.h"
@@ -17,26 +20,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdlib>
-#include <filesystem>
-
-using platform::Forms;
 using results::frmEdit;
 using results::frmEdit2;
 using results::frmEnter;
 using results::frmEnter2;
-using shell::frmMain;
 
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::vector<std::string> kEventItems = { "100m", "200m", "400m", "800m", "1500m", "90m Hurdles",
-    "High Jump1", "Long Jump1", "Triple Jump1", "Shot Put1", "Discus1", "Javelin1", "Relay" };
-
-const char* kBoys12 = "data\\athletics\\individuals\\12\\Boys.dat";
-const char* kRecords = "data\\athletics.dat";
-const char* kResult100m = "data/athletics/events/12Boys100m.dat";
+using namespace testing_support;
 
 const QString kFormFault
     = "Please fill in the form correctly before clicking \"Save Event\". Click Help for more details.";
@@ -44,30 +35,8 @@ const QString kDrawInEdit = "Draws can't be re-entered from an edit screen. Re-e
 const QString kEnterAgain = "Please enter the event again from the 'Enter Event' menu.";
 const QString kAskDelete = "Are you sure you wish to delete this event?";
 
-std::string pointsLine(std::array<int, 4> totals)
-{
-    std::string line;
-    for (std::size_t i = 0; i < totals.size(); ++i) {
-        std::string item = (totals[i] < 0 ? "-" : " ") + std::to_string(std::abs(totals[i])) + " ";
-        if (i + 1 < totals.size())
-            item.resize(14, ' ');
-        line += item;
-    }
-    return line + "\r\n";
-}
-
-std::string lines(std::initializer_list<const char*> values)
-{
-    std::string text;
-    for (const char* value : values)
-        text += std::string(value) + "\r\n";
-    return text;
-}
-
-std::string cell(int points) { return carnival::fitWidth(std::to_string(points), 12); }
-
 // Ann of Tamsett 1st, Ben of Brindrel 2nd, Cat of Tamsett 3rd, Dan of Corrow 4th.
-const std::string kFourPlaced = lines({ "Ann", "Tamsett", "012.50", "Ben", "Brindrel", "013.00", "Cat", "Tamsett",
+const std::string kFourPlaced = crlf({ "Ann", "Tamsett", "012.50", "Ben", "Brindrel", "013.00", "Cat", "Tamsett",
     "013.50", "Dan", "Corrow", "014.00" });
 
 class EditWindowTest : public WindowTest {
@@ -75,50 +44,21 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        folder->write("data/carnival.dat", "Athletics\r\n 2010 \r\n");
-        folder->write("data/houses.dat", "Tamsett\r\nBrindrel\r\nCorrow\r\nElvane\r\n");
-        folder->write("data/points.dat", " 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
-        fs::copy(folder->root() / "pristine data" / "athletics", folder->root() / "data" / "athletics",
-            fs::copy_options::recursive);
-        const carnival::AgeChampEntry slot = carnival::freeSlotTemplate(kEventItems);
-        for (int number = 1; number <= carnival::kAgeChampSlots; ++number)
-            carnival::writeAgeChamp(kBoys12, number, slot);
-        carnival::writeRecord(kRecords, 1, carnival::unsetRecord("12Boys100m", false));
-        carnival::writeRecord(kRecords, 2, carnival::unsetRecord("12BoysLongJump", true));
-    }
-
-    void TearDown() override
-    {
-        // Unloading the edit window shows the main window; unload until
-        // nothing is left.
-        for (int round = 0; round < 3 && Forms::loadedCount() > 0; ++round)
-            Forms::unloadAll();
-        WindowTest::TearDown();
+        layOutAthletics2010(*folder, { kBoys12 }, { { "12Boys100m", false }, { "12BoysLongJump", true } });
     }
 
     // A competitor's record as an earlier award left it.
     void competitorHas(int number, const char* name, int total, int eventPoints, int cellIndex = 0)
     {
-        carnival::AgeChampEntry entry = carnival::freeSlotTemplate(kEventItems);
-        entry.name.assign(name);
-        entry.points = static_cast<std::int16_t>(total);
-        entry.eventPoints[cellIndex].assign(std::to_string(eventPoints));
-        carnival::writeAgeChamp(kBoys12, number, entry);
+        carnival::writeAgeChamp(
+            kBoys12, number, competitorEntry(kAthleticsItems, name, total, { { cellIndex, std::to_string(eventPoints) } }));
     }
 
-    carnival::AgeChampEntry competitor(int number)
-    {
-        const auto entry = carnival::readAgeChamp(kBoys12, number);
-        EXPECT_TRUE(entry.has_value());
-        return entry.value_or(carnival::AgeChampEntry {});
-    }
+    carnival::AgeChampEntry competitor(int number) { return ageChampAt(kBoys12, number); }
 
     void expectCompetitor(int number, const char* name, int total, int eventPoints, int cellIndex = 0)
     {
-        const carnival::AgeChampEntry entry = competitor(number);
-        EXPECT_EQ(entry.name.trimmed(), name) << "slot " << number;
-        EXPECT_EQ(entry.points, total) << "slot " << number;
-        EXPECT_EQ(entry.eventPoints[cellIndex].raw(), cell(eventPoints)) << "slot " << number;
+        testing_support::expectCompetitor(kBoys12, number, name, total, eventPoints, cellIndex);
     }
 
     // Ann, Ben, Cat and Dan hold the points of kFourPlaced.
@@ -134,18 +74,7 @@ protected:
 
     frmEdit2* openEdit(const char* age = "12", const char* sex = "Boys", const char* event = "100m")
     {
-        frmMain* main = Forms::show<frmMain>();
-        click(main, "cmdEdit");
-        frmEdit* chooser = Forms::find<frmEdit>();
-        EXPECT_NE(chooser, nullptr);
-        if (!chooser)
-            return nullptr;
-        child<QComboBox>(chooser, "cboage")->setCurrentText(age);
-        child<QComboBox>(chooser, "cboSex")->setCurrentText(sex);
-        child<QComboBox>(chooser, "cboEvent")->setCurrentText(QString(event).leftJustified(20, ' '));
-        click(chooser, "cmdGo");
-        settle();
-        return Forms::find<frmEdit2>();
+        return openThroughChooser<frmEdit, frmEdit2>("cmdEdit", age, sex, event);
     }
 
     QString text(QWidget* window, const char* name)
@@ -155,16 +84,18 @@ protected:
     }
     QComboBox* houses(QWidget* window, const char* name) { return child<QComboBox>(window, name); }
 
-    void type(QWidget* window, const char* name, const char* value)
+    // A row of the form shows these texts; a house "" is no house chosen.
+    void expectRow(QWidget* window, const char* row, const char* name, const char* house, const char* td)
     {
-        auto* box = child<QLineEdit>(window, name);
-        box->clear();
-        QTest::keyClicks(box, value);
-    }
-    void pickHouse(QWidget* window, const char* name, const char* house)
-    {
-        auto* list = child<QComboBox>(window, name);
-        list->setCurrentIndex(*house ? list->findText(house) : -1);
+        const std::string prefix(row);
+        EXPECT_EQ(text(window, ("txt" + prefix + "Name").c_str()), name) << row;
+        QComboBox* list = houses(window, ("cbo" + prefix + "House").c_str());
+        if (*house) {
+            EXPECT_EQ(list->currentText(), house) << row;
+        } else {
+            EXPECT_EQ(list->currentIndex(), -1) << row;
+        }
+        EXPECT_EQ(text(window, ("txt" + prefix + "TD").c_str()), td) << row;
     }
 
     // The main window was loaded anew: it shows the carnival file as it is
@@ -172,17 +103,10 @@ protected:
     void expectFreshMainWindow(std::array<int, 4> totals, const char* title = "Ostrivale - Athletics, 2011")
     {
         EXPECT_FALSE(Forms::isLoaded<frmEdit2>());
-        frmMain* main = Forms::find<frmMain>();
-        ASSERT_NE(main, nullptr);
-        EXPECT_TRUE(main->isVisible());
-        EXPECT_EQ(labelText(main, "lblTitle"), title);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(labelText(main, ("lblPoints" + std::to_string(i + 1)).c_str()), QString::number(totals[i]))
-                << "house " << i + 1;
-        EXPECT_EQ(Forms::loadedCount(), 1);
-        EXPECT_FALSE(lastWindowGone);
+        expectMainWindowAlone(totals);
+        EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblTitle"), title);
     }
-    void changeYearBehindTheWindows() { folder->write("data/carnival.dat", "Athletics\r\n 2011 \r\n"); }
+    void changeYearBehindTheWindows() { putCarnivalFile(*folder, "Athletics", "2011"); }
 };
 
 // ---- Opening: the read-back ----
@@ -190,7 +114,7 @@ protected:
 TEST_F(EditWindowTest, ShowsTheStoredResultWithTheMainWindowHidden)
 {
     folder->write(kResult100m,
-        lines({ "Ann", "Tamsett", "012.50", "Ben", "Brindrel", "013.00", "", "Corrow", "", "Dan", "Elvane",
+        crlf({ "Ann", "Tamsett", "012.50", "Ben", "Brindrel", "013.00", "", "Corrow", "", "Dan", "Elvane",
             "014.00" }));
     frmEdit2* edit = openEdit();
     ASSERT_NE(edit, nullptr);
@@ -212,22 +136,12 @@ TEST_F(EditWindowTest, ShowsTheStoredResultWithTheMainWindowHidden)
     EXPECT_EQ(child<QPushButton>(edit, "Command1")->text(), "Help");
     EXPECT_TRUE(child<QPushButton>(edit, "cmdGo")->isEnabled());
 
-    EXPECT_EQ(text(edit, "txt1stName"), "Ann");
-    EXPECT_EQ(houses(edit, "cbo1stHouse")->currentText(), "Tamsett");
-    EXPECT_EQ(text(edit, "txt1stTD"), "012.50");
-    EXPECT_EQ(text(edit, "txt2ndName"), "Ben");
-    EXPECT_EQ(houses(edit, "cbo2ndHouse")->currentText(), "Brindrel");
-    EXPECT_EQ(text(edit, "txt2ndTD"), "013.00");
+    expectRow(edit, "1st", "Ann", "Tamsett", "012.50");
+    expectRow(edit, "2nd", "Ben", "Brindrel", "013.00");
     // A house stored beside an empty name is not shown.
-    EXPECT_EQ(text(edit, "txt3rdName"), "");
-    EXPECT_EQ(houses(edit, "cbo3rdHouse")->currentIndex(), -1);
-    EXPECT_EQ(text(edit, "txt3rdTD"), "");
-    EXPECT_EQ(text(edit, "txt4thName"), "Dan");
-    EXPECT_EQ(houses(edit, "cbo4thHouse")->currentText(), "Elvane");
-    EXPECT_EQ(text(edit, "txt4thTD"), "014.00");
-    EXPECT_EQ(text(edit, "txtDrawName"), "Only use for draws!");
-    EXPECT_EQ(houses(edit, "cboDrawHouse")->currentIndex(), -1);
-    EXPECT_EQ(text(edit, "txtDrawTD"), "");
+    expectRow(edit, "3rd", "", "", "");
+    expectRow(edit, "4th", "Dan", "Elvane", "014.00");
+    expectRow(edit, "Draw", "Only use for draws!", "", "");
     for (const char* name : { "cbo1stHouse", "cbo2ndHouse", "cbo3rdHouse", "cbo4thHouse", "cboDrawHouse" }) {
         QComboBox* list = houses(edit, name);
         EXPECT_FALSE(list->isEditable()) << name;
@@ -254,7 +168,7 @@ TEST_F(EditWindowTest, TheColumnHeadShowsTheMeasureWithItsBlanks)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.event);
         folder->write(std::string("data/athletics/events/") + c.file,
-            lines({ "Ann", "Tamsett", "5.25", "", "", "", "", "", "", "", "", "" }));
+            crlf({ "Ann", "Tamsett", "5.25", "", "", "", "", "", "", "", "", "" }));
         frmEdit2* edit = openEdit("12", "Boys", c.event);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(labelText(edit, "lbltitle"), c.title);
@@ -267,14 +181,9 @@ TEST_F(EditWindowTest, TheColumnHeadShowsTheMeasureWithItsBlanks)
 
 TEST_F(EditWindowTest, TheRecordLineShowsASetRecord)
 {
-    carnival::RecordEntry set;
-    set.holder.assign("Kira Ostrom");
-    set.key.assign("12BoysLongJump");
-    set.value = 56;
-    set.year.assign("2008");
-    carnival::writeRecord(kRecords, 2, set);
+    carnival::writeRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 56, "2008"));
     folder->write("data/athletics/events/12BoysLongJump.dat",
-        lines({ "Ann", "Tamsett", "5.25", "", "", "", "", "", "", "", "", "" }));
+        crlf({ "Ann", "Tamsett", "5.25", "", "", "", "", "", "", "", "", "" }));
     frmEdit2* edit = openEdit("12", "Boys", "Long Jump");
     EXPECT_EQ(labelText(edit, "lblrecord"),
         "12BoysLongJump record set by Kira Ostrom with a Time/Distance of 0056 in 2008");
@@ -283,7 +192,7 @@ TEST_F(EditWindowTest, TheRecordLineShowsASetRecord)
 TEST_F(EditWindowTest, AStoredHouseNoLongerAmongTheHousesIsAddedToItsList)
 {
     folder->write(kResult100m,
-        lines({ "Ann", "Oldhouse", "012.50", "Ben", "Brindrel", "013.00", "", "", "", "", "", "" }));
+        crlf({ "Ann", "Oldhouse", "012.50", "Ben", "Brindrel", "013.00", "", "", "", "", "", "" }));
     folder->write("data/points.dat", pointsLine({ 0, 6, 0, 0 }));
     frmEdit2* edit = openEdit();
     QComboBox* first = houses(edit, "cbo1stHouse");
@@ -298,7 +207,7 @@ TEST_F(EditWindowTest, AStoredHouseNoLongerAmongTheHousesIsAddedToItsList)
     click(edit, "cmdGo");
     settle();
     EXPECT_EQ(folder->read(kResult100m),
-        lines({ "Ann", "Oldhouse", "012.50", "Ben", "Brindrel", "013.00", "", "", "", "", "", "" }));
+        crlf({ "Ann", "Oldhouse", "012.50", "Ben", "Brindrel", "013.00", "", "", "", "", "", "" }));
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 6, 0, 0 }));
     expectFreshMainWindow({ 0, 6, 0, 0 }, "Ostrivale - Athletics, 2010");
 }
@@ -336,7 +245,7 @@ TEST_F(EditWindowTest, OpeningTakesTheEventsPointsBack)
 TEST_F(EditWindowTest, AnUnnamedRowTakesNothingBackAndTotalsMayTurnNegative)
 {
     folder->write(kResult100m,
-        lines({ "Ann", "Tamsett", "012.50", "", "Brindrel", "", "   ", "Corrow", "013.00", "", "", "" }));
+        crlf({ "Ann", "Tamsett", "012.50", "", "Brindrel", "", "   ", "Corrow", "013.00", "", "", "" }));
     competitorHas(1, "Ann", 8, 8);
     openEdit();
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ -8, 0, 0, 0 }));
@@ -348,21 +257,12 @@ TEST_F(EditWindowTest, AnUnnamedRowTakesNothingBackAndTotalsMayTurnNegative)
 TEST_F(EditWindowTest, SavingAnEditScoresTheDifferenceBetweenNewAndOld)
 {
     // Entered through the entry window first.
-    frmMain* main = Forms::show<frmMain>();
-    click(main, "cmdEnter");
-    frmEnter* chooser = Forms::find<frmEnter>();
-    child<QComboBox>(chooser, "cboage")->setCurrentText("12");
-    child<QComboBox>(chooser, "cboSex")->setCurrentText("Boys");
-    child<QComboBox>(chooser, "cboEvent")->setCurrentText("100m                ");
+    frmEnter* chooser = openChooser<frmEnter>("cmdEnter");
+    chooseEvent(chooser, "12", "Boys", "100m");
     click(chooser, "cmdGo");
     frmEnter2* entry = Forms::find<frmEnter2>();
     ASSERT_NE(entry, nullptr);
-    type(entry, "txt1stName", "Ann");
-    pickHouse(entry, "cbo1stHouse", "Tamsett");
-    type(entry, "txt1stTD", "012.50");
-    type(entry, "txt2ndName", "Ben");
-    pickHouse(entry, "cbo2ndHouse", "Brindrel");
-    type(entry, "txt2ndTD", "013.00");
+    fill(entry, { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" } });
     click(entry, "cmdGo");
     settle();
     ASSERT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 6, 0, 0 }));
@@ -371,20 +271,12 @@ TEST_F(EditWindowTest, SavingAnEditScoresTheDifferenceBetweenNewAndOld)
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
     changeYearBehindTheWindows();
-    type(edit, "txt1stName", "Ben");
-    pickHouse(edit, "cbo1stHouse", "Brindrel");
-    type(edit, "txt1stTD", "011.00");
-    type(edit, "txt2ndName", "Ann");
-    pickHouse(edit, "cbo2ndHouse", "Tamsett");
-    type(edit, "txt2ndTD", "012.50");
-    type(edit, "txt3rdName", "Cat");
-    pickHouse(edit, "cbo3rdHouse", "Corrow");
-    type(edit, "txt3rdTD", "013.00");
+    fill(edit, { { "Ben", "Brindrel", "011.00" }, { "Ann", "Tamsett", "012.50" }, { "Cat", "Corrow", "013.00" } });
     click(edit, "cmdGo");
     settle();
 
     EXPECT_EQ(folder->read(kResult100m),
-        lines({ "Ben", "Brindrel", "011.00", "Ann", "Tamsett", "012.50", "Cat", "Corrow", "013.00", "", "", "" }));
+        crlf({ "Ben", "Brindrel", "011.00", "Ann", "Tamsett", "012.50", "Cat", "Corrow", "013.00", "", "", "" }));
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 6, 8, 4, 0 }));
     expectCompetitor(1, "Ann", 6, 6);
     expectCompetitor(2, "Ben", 8, 8);
@@ -398,7 +290,7 @@ TEST_F(EditWindowTest, SavingAnEditScoresTheDifferenceBetweenNewAndOld)
 
 TEST_F(EditWindowTest, SavingUnchangedWritesTheSameLinesAndGivesBackTheSamePoints)
 {
-    const std::string stored = lines({ "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "" });
+    const std::string stored = crlf({ "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "" });
     folder->write(kResult100m, stored);
     folder->write("data/points.dat", pointsLine({ 8, 0, 0, 0 }));
     competitorHas(1, "Ann", 8, 8);
@@ -418,9 +310,7 @@ TEST_F(EditWindowTest, ADrawLineTypedInTheEditWindowIsDroppedAndTheEventScoredNo
 {
     fourPlacedWereScored();
     frmEdit2* edit = openEdit();
-    type(edit, "txtDrawName", "Eve");
-    pickHouse(edit, "cboDrawHouse", "Elvane");
-    type(edit, "txtDrawTD", "016.00");
+    fillRow(edit, "Draw", { "Eve", "Elvane", "016.00" });
     click(edit, "cmdGo");
     settle();
     EXPECT_EQ(prompts(), QStringList { "12Boys100m record, set in 56 BC by Orvald Pennimore Askey broken by Ann" });
@@ -439,9 +329,7 @@ TEST_F(EditWindowTest, AFaultyFormIsRefusedWithThePointsStillTakenBack)
     click(edit, "cmdGo");
     settle();
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kFormFault);
-    EXPECT_EQ(messages()[0].style, 48);
-    EXPECT_EQ(messages()[0].title, "Oops!");
+    expectMessage(0, kFormFault, 48, "Oops!");
     EXPECT_EQ(Forms::find<frmEdit2>(), edit);
     EXPECT_TRUE(edit->isVisible());
     EXPECT_EQ(text(edit, "txt2ndTD"), "13.00");
@@ -491,9 +379,7 @@ TEST_P(EditTieTest, ATieDeletesTheEventAndLeavesItsPointsTakenBack)
     // The event can be entered again.
     click(Forms::find<frmMain>(), "cmdEnter");
     frmEnter* chooser = Forms::find<frmEnter>();
-    child<QComboBox>(chooser, "cboage")->setCurrentText("12");
-    child<QComboBox>(chooser, "cboSex")->setCurrentText("Boys");
-    child<QComboBox>(chooser, "cboEvent")->setCurrentText("100m                ");
+    chooseEvent(chooser, "12", "Boys", "100m");
     click(chooser, "cmdGo");
     EXPECT_TRUE(Forms::isLoaded<frmEnter2>());
     EXPECT_EQ(static_cast<int>(messages().size()), tie.messages);
@@ -518,9 +404,7 @@ TEST_F(EditWindowTest, DeleteAnsweredNoChangesNothing)
     click(edit, "cmdCancel");
     settle();
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kAskDelete);
-    EXPECT_EQ(messages()[0].style, 20);
-    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    expectMessage(0, kAskDelete, 20, "Ostrivale");
     EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, platform::kAnswerNo);
     EXPECT_EQ(Forms::find<frmEdit2>(), edit);
     EXPECT_TRUE(edit->isVisible());
@@ -547,9 +431,7 @@ TEST_F(EditWindowTest, DeleteAnsweredYesRemovesTheEventAndReloadsTheMainWindow)
     // The edit chooser now finds the event not entered.
     click(Forms::find<frmMain>(), "cmdEdit");
     frmEdit* chooser = Forms::find<frmEdit>();
-    child<QComboBox>(chooser, "cboage")->setCurrentText("12");
-    child<QComboBox>(chooser, "cboSex")->setCurrentText("Boys");
-    child<QComboBox>(chooser, "cboEvent")->setCurrentText("100m                ");
+    chooseEvent(chooser, "12", "Boys", "100m");
     click(chooser, "cmdGo");
     EXPECT_EQ(prompts().last(), "Event has not been entered yet - enter it instead.");
 }
@@ -558,7 +440,7 @@ TEST_F(EditWindowTest, DeleteAnsweredYesRemovesTheEventAndReloadsTheMainWindow)
 
 TEST_F(EditWindowTest, ADrawEventIsTakenBackAndOnlyDeleteIsOffered)
 {
-    const std::string stored = lines({ "Draw", " 2 ", "Ann", "Tamsett", "012.00", "Ben", "Brindrel", "012.50", "Cat",
+    const std::string stored = crlf({ "Draw", " 2 ", "Ann", "Tamsett", "012.00", "Ben", "Brindrel", "012.50", "Cat",
         "Corrow", "012.50", "Dan", "Elvane", "014.00", "", "", "" });
     folder->write(kResult100m, stored);
     folder->write("data/points.dat", pointsLine({ 8, 5, 5, 2 }));
@@ -570,9 +452,7 @@ TEST_F(EditWindowTest, ADrawEventIsTakenBackAndOnlyDeleteIsOffered)
     ASSERT_NE(edit, nullptr);
 
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kEnterAgain);
-    EXPECT_EQ(messages()[0].style, 0);
-    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    expectMessage(0, kEnterAgain, 0, "Ostrivale");
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
     expectCompetitor(1, "Ann", 0, 0);
     expectCompetitor(2, "Ben", 0, 0);
@@ -607,7 +487,7 @@ TEST_F(EditWindowTest, ADrawEventIsTakenBackAndOnlyDeleteIsOffered)
 TEST_F(EditWindowTest, ADrawWithTheDrawLineTakesBackItsPointToo)
 {
     folder->write("data/athletics/events/12Boys200m.dat",
-        lines({ "Draw", " 4 ", "Ann", "Tamsett", "025.00", "Ben", "Brindrel", "026.00", "Cat", "Corrow", "027.00",
+        crlf({ "Draw", " 4 ", "Ann", "Tamsett", "025.00", "Ben", "Brindrel", "026.00", "Cat", "Corrow", "027.00",
             "Dan", "Elvane", "028.00", "Eve", "Tamsett", "028.00" }));
     folder->write("data/points.dat", pointsLine({ 9, 6, 4, 1 }));
     competitorHas(1, "Ann", 8, 8, 1);
@@ -628,7 +508,7 @@ TEST_F(EditWindowTest, ADrawWithTheDrawLineTakesBackItsPointToo)
 TEST_F(EditWindowTest, ADrawWithAnUnnamedDrawLineTakesNothingBackForIt)
 {
     folder->write(kResult100m,
-        lines({ "Draw", " 4 ", "Ann", "Tamsett", "012.00", "Ben", "Brindrel", "012.50", "Cat", "Corrow", "013.00",
+        crlf({ "Draw", " 4 ", "Ann", "Tamsett", "012.00", "Ben", "Brindrel", "012.50", "Cat", "Corrow", "013.00",
             "Dan", "Elvane", "014.00", "", "Tamsett", "014.00" }));
     folder->write("data/points.dat", pointsLine({ 8, 6, 4, 1 }));
     openEdit();

@@ -3,6 +3,9 @@
 
 #include "window_fixture.h"
 
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
+
 #include "results/event_chooser.h"
 #include "results/frmEdit2.h"
 #include "results/frmEnter2.h"
@@ -17,21 +20,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <filesystem>
-
-using platform::Forms;
 using results::frmEdit;
 using results::frmEdit2;
 using results::frmEnter;
 using results::frmEnter2;
-using shell::frmMain;
 
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::vector<std::string> kEventItems = { "100m", "200m", "400m", "800m", "1500m", "90m Hurdles",
-    "High Jump1", "Long Jump1", "Triple Jump1", "Shot Put1", "Discus1", "Javelin1", "Relay" };
+using namespace testing_support;
 
 const QString kAlreadyEntered = "This event has already been entered - edit it instead.";
 const QString kForgotSomething = "Please try again. You forgot to select something.";
@@ -47,48 +43,12 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        folder->write("data/carnival.dat", "Athletics\r\n 2010 \r\n");
-        folder->write("data/houses.dat", "Tamsett\r\nBrindrel\r\nCorrow\r\nElvane\r\n");
-        folder->write("data/points.dat", " 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
-        fs::copy(folder->root() / "pristine data" / "athletics", folder->root() / "data" / "athletics",
-            fs::copy_options::recursive);
-        const carnival::AgeChampEntry slot = carnival::freeSlotTemplate(kEventItems);
-        for (const char* sex : { "Boys", "Girls" })
-            for (int number = 1; number <= carnival::kAgeChampSlots; ++number)
-                carnival::writeAgeChamp(std::string("data\\athletics\\individuals\\12\\") + sex + ".dat", number, slot);
-        carnival::writeRecord("data\\athletics.dat", 1, carnival::unsetRecord("12Boys100m", false));
+        layOutAthletics2010(
+            *folder, { kBoys12, "data\\athletics\\individuals\\12\\Girls.dat" }, { { "12Boys100m", false } });
     }
 
-    void TearDown() override
-    {
-        // Unloading a chooser shows the main window again; unload until no
-        // window is left so that none outlives the test.
-        for (int round = 0; round < 3 && Forms::loadedCount() > 0; ++round)
-            Forms::unloadAll();
-        WindowTest::TearDown();
-    }
-
-    // Opens the main window and clicks its button for a chooser.
-    template <class Chooser>
-    Chooser* openChooser(const char* mainButton)
-    {
-        frmMain* main = Forms::show<frmMain>();
-        click(main, mainButton);
-        return Forms::find<Chooser>();
-    }
     frmEnter* openEnter() { return openChooser<frmEnter>("cmdEnter"); }
     frmEdit* openEdit() { return openChooser<frmEdit>("cmdEdit"); }
-
-    // Picks the items by their texts; nullptr leaves a list without a choice.
-    void choose(QWidget* chooser, const char* age, const char* sex, const char* event)
-    {
-        if (age)
-            child<QComboBox>(chooser, "cboage")->setCurrentText(age);
-        if (sex)
-            child<QComboBox>(chooser, "cboSex")->setCurrentText(sex);
-        if (event)
-            child<QComboBox>(chooser, "cboEvent")->setCurrentText(QString(event).leftJustified(20, ' '));
-    }
 
     bool mainVisible() { return Forms::isLoaded<frmMain>() && Forms::find<frmMain>()->isVisible(); }
 };
@@ -170,9 +130,7 @@ TEST_F(EventChooserTest, EnterWithNothingChosenAsksAgainAndStays)
     frmEnter* chooser = openEnter();
     click(chooser, "cmdGo");
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kForgotSomething);
-    EXPECT_EQ(messages()[0].style, 0);
-    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    expectMessage(0, kForgotSomething, 0, "Ostrivale");
     EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, platform::kAnswerOk);
     EXPECT_EQ(Forms::find<frmEnter>(), chooser);
     EXPECT_TRUE(chooser->isVisible());
@@ -183,7 +141,7 @@ TEST_F(EventChooserTest, EnterWithNothingChosenAsksAgainAndStays)
 TEST_F(EventChooserTest, EnterWithOneListEmptyKeepsTheOtherChoices)
 {
     frmEnter* chooser = openEnter();
-    choose(chooser, "12", nullptr, "100m");
+    chooseEvent(chooser, "12", nullptr, "100m");
     click(chooser, "cmdGo");
     EXPECT_EQ(prompts(), QStringList { kForgotSomething });
     EXPECT_TRUE(chooser->isVisible());
@@ -191,7 +149,7 @@ TEST_F(EventChooserTest, EnterWithOneListEmptyKeepsTheOtherChoices)
     EXPECT_EQ(child<QComboBox>(chooser, "cboEvent")->currentText(), "100m                ");
     EXPECT_TRUE(carnival::modDeclareGlobals().selectedAge.empty());
 
-    choose(chooser, nullptr, "Boys", nullptr);
+    chooseEvent(chooser, nullptr, "Boys", nullptr);
     click(chooser, "cmdGo");
     EXPECT_EQ(prompts().size(), 1);
     EXPECT_TRUE(Forms::isLoaded<frmEnter2>());
@@ -200,7 +158,7 @@ TEST_F(EventChooserTest, EnterWithOneListEmptyKeepsTheOtherChoices)
 TEST_F(EventChooserTest, EnterHandsOverToTheEntryWindowAsTheOnlyWindow)
 {
     frmEnter* chooser = openEnter();
-    choose(chooser, "17+", "Girls", "90m Hurdles");
+    chooseEvent(chooser, "17+", "Girls", "90m Hurdles");
     click(chooser, "cmdGo");
     settle();
     EXPECT_TRUE(messages().empty());
@@ -220,13 +178,11 @@ TEST_F(EventChooserTest, EnterRefusesAnEnteredEventEvenAnEmptyFileAndShowsTheMai
 {
     folder->write("data/athletics/events/12Boys100m.dat", "");
     frmEnter* chooser = openEnter();
-    choose(chooser, "12", "Boys", "100m");
+    chooseEvent(chooser, "12", "Boys", "100m");
     click(chooser, "cmdGo");
     settle();
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kAlreadyEntered);
-    EXPECT_EQ(messages()[0].style, 0);
-    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    expectMessage(0, kAlreadyEntered, 0, "Ostrivale");
     EXPECT_FALSE(Forms::isLoaded<frmEnter>());
     EXPECT_FALSE(Forms::isLoaded<frmEnter2>());
     EXPECT_TRUE(mainVisible());
@@ -240,7 +196,7 @@ TEST_F(EventChooserTest, EnterFindsTheFileWithoutBlanksOrLetterCase)
     // the file name matches whatever its letter case.
     folder->write("data/athletics/events/17+girls90mhurdles.DAT", kStoredWin);
     frmEnter* chooser = openEnter();
-    choose(chooser, "17+", "Girls", "90m Hurdles");
+    chooseEvent(chooser, "17+", "Girls", "90m Hurdles");
     click(chooser, "cmdGo");
     EXPECT_EQ(prompts(), QStringList { kAlreadyEntered });
     EXPECT_FALSE(Forms::isLoaded<frmEnter2>());
@@ -250,7 +206,7 @@ TEST_F(EventChooserTest, EnterTellsBoysAndGirlsApart)
 {
     folder->write("data/athletics/events/12Boys100m.dat", kStoredWin);
     frmEnter* chooser = openEnter();
-    choose(chooser, "12", "Girls", "100m");
+    chooseEvent(chooser, "12", "Girls", "100m");
     click(chooser, "cmdGo");
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(Forms::isLoaded<frmEnter2>());
@@ -262,7 +218,7 @@ TEST_F(EventChooserTest, EnterTestsTheFileBeforeTheChoiceIsComplete)
     // Age and sex without an event name the file "12Boys.dat".
     folder->write("data/athletics/events/12Boys.dat", "");
     frmEnter* chooser = openEnter();
-    choose(chooser, "12", "Boys", nullptr);
+    chooseEvent(chooser, "12", "Boys", nullptr);
     click(chooser, "cmdGo");
     settle();
     EXPECT_EQ(prompts(), QStringList { kAlreadyEntered });
@@ -278,9 +234,7 @@ TEST_F(EventChooserTest, EditWithNothingChosenFindsNoFileAndCloses)
     click(chooser, "cmdGo");
     settle();
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kNotEnteredYet);
-    EXPECT_EQ(messages()[0].style, 0);
-    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    expectMessage(0, kNotEnteredYet, 0, "Ostrivale");
     EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, platform::kAnswerOk);
     EXPECT_FALSE(Forms::isLoaded<frmEdit>());
     EXPECT_FALSE(Forms::isLoaded<frmEdit2>());
@@ -291,7 +245,7 @@ TEST_F(EventChooserTest, EditOfAnEventNotEnteredClosesTheChooser)
 {
     folder->write("data/athletics/events/12Boys100m.dat", kStoredWin);
     frmEdit* chooser = openEdit();
-    choose(chooser, "12", "Girls", "100m");
+    chooseEvent(chooser, "12", "Girls", "100m");
     click(chooser, "cmdGo");
     settle();
     EXPECT_EQ(prompts(), QStringList { kNotEnteredYet });
@@ -305,7 +259,7 @@ TEST_F(EventChooserTest, EditTestsTheFileBeforeTheChoiceIsComplete)
 {
     folder->write("data/athletics/events/12Boys.dat", kStoredWin);
     frmEdit* chooser = openEdit();
-    choose(chooser, "12", "Boys", nullptr);
+    chooseEvent(chooser, "12", "Boys", nullptr);
     click(chooser, "cmdGo");
     EXPECT_EQ(prompts(), QStringList { kForgotOrRelay });
     EXPECT_TRUE(Forms::isLoaded<frmEdit>());
@@ -318,22 +272,20 @@ TEST_F(EventChooserTest, EditRefusesAnEnteredRelayAndStays)
 {
     folder->write("data/athletics/events/12BoysRelay.dat", kStoredWin);
     frmEdit* chooser = openEdit();
-    choose(chooser, "12", "Boys", "Relay");
+    chooseEvent(chooser, "12", "Boys", "Relay");
     click(chooser, "cmdGo");
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kForgotOrRelay);
-    EXPECT_EQ(messages()[0].style, 0);
-    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    expectMessage(0, kForgotOrRelay, 0, "Ostrivale");
     EXPECT_TRUE(chooser->isVisible());
     EXPECT_FALSE(Forms::isLoaded<frmEdit2>());
     EXPECT_EQ(folder->read("data/athletics/events/12BoysRelay.dat"), kStoredWin);
-    EXPECT_EQ(folder->read("data/points.dat"), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(folder->read("data/points.dat"), kZeroPoints);
 }
 
 TEST_F(EventChooserTest, EditOfARelayNotEnteredSaysSoAndCloses)
 {
     frmEdit* chooser = openEdit();
-    choose(chooser, "12", "Boys", "Relay");
+    chooseEvent(chooser, "12", "Boys", "Relay");
     click(chooser, "cmdGo");
     settle();
     EXPECT_EQ(prompts(), QStringList { kNotEnteredYet });
@@ -350,11 +302,11 @@ TEST_F(EventChooserTest, AnEventCalledRelayInOtherLettersIsEditedLikeAnyOther)
     folder->write("data/athletics/events/12BoysRELAY.dat", kStoredWin);
 
     frmEdit* chooser = openEdit();
-    choose(chooser, "12", "Boys", "Relay");
+    chooseEvent(chooser, "12", "Boys", "Relay");
     click(chooser, "cmdGo");
     EXPECT_EQ(prompts(), QStringList { kForgotOrRelay });
 
-    choose(chooser, nullptr, nullptr, "relay");
+    chooseEvent(chooser, nullptr, nullptr, "relay");
     click(chooser, "cmdGo");
     settle();
     EXPECT_EQ(prompts().size(), 1);
@@ -368,7 +320,7 @@ TEST_F(EventChooserTest, EditHandsOverAndLeavesTheMainWindowLoadedButHidden)
 {
     folder->write("data/athletics/events/12Boys100m.dat", kStoredWin);
     frmEdit* chooser = openEdit();
-    choose(chooser, "12", "Boys", "100m");
+    chooseEvent(chooser, "12", "Boys", "100m");
     click(chooser, "cmdGo");
     settle();
     EXPECT_TRUE(messages().empty());
@@ -395,7 +347,7 @@ TEST_F(EventChooserTest, CancelOfEitherChooserShowsTheMainWindowAndStoresNothing
         QWidget* chooser = mainButton == std::string("cmdEnter") ? static_cast<QWidget*>(Forms::find<frmEnter>())
                                                                  : static_cast<QWidget*>(Forms::find<frmEdit>());
         ASSERT_NE(chooser, nullptr);
-        choose(chooser, "12", "Boys", "100m");
+        chooseEvent(chooser, "12", "Boys", "100m");
         click(chooser, "cmdCancel");
         settle();
         EXPECT_FALSE(Forms::isLoaded<frmEnter>());
@@ -434,7 +386,7 @@ TEST_F(EventChooserTest, TheCloseBoxOfEitherChooserShowsTheMainWindow)
 TEST_F(EventChooserTest, AChooserOpenedAgainStartsWithoutAChoice)
 {
     frmEnter* chooser = openEnter();
-    choose(chooser, "13", "Girls", "200m");
+    chooseEvent(chooser, "13", "Girls", "200m");
     click(chooser, "cmdCancel");
     settle();
     chooser = openEnter();

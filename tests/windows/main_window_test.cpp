@@ -2,6 +2,9 @@
 
 #include "window_fixture.h"
 
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
+
 #include "shell/frmMain.h"
 
 #include "carnival/carnival_state.h"
@@ -10,19 +13,18 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-using platform::Forms;
-using shell::frmMain;
-
 namespace {
+
+using namespace testing_support;
 
 class MainWindowTest : public WindowTest {
 protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        folder->write("data/carnival.dat", "Athletics\r\n 2010 \r\n");
-        folder->write("data/houses.dat", "Tamsett\r\nBrindrel\r\nCorrow\r\nElvane\r\n");
-        folder->write("data/points.dat", " 8             6             4             2 \r\n");
+        putCarnivalFile(*folder, "Athletics", "2010");
+        folder->write("data/houses.dat", kInstalledHouses);
+        folder->write("data/points.dat", kOldPoints);
         folder->write("data/athletics/events.dat", " 3 \r\n100m\r\nLong Jump1\r\nRelay\r\n");
     }
 
@@ -120,9 +122,7 @@ TEST_F(MainWindowTest, QuitAnsweredNoDoesNothing)
     answer({ platform::kAnswerNo });
     click(main, "cmdQuit");
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, "Are you sure you want to quit?");
-    EXPECT_EQ(messages()[0].style, 308);
-    EXPECT_EQ(messages()[0].title, "Ostrivale");
+    expectMessage(0, "Are you sure you want to quit?", 308, "Ostrivale");
     EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, 7);
     EXPECT_FALSE(programEndedAtOnce);
     EXPECT_TRUE(main->isVisible());

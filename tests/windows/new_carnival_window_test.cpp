@@ -3,6 +3,9 @@
 
 #include "window_fixture.h"
 
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
+
 #include "setup/frmSetup.h"
 #include "setup/wizard.h"
 #include "shell/frmMain.h"
@@ -15,43 +18,20 @@
 #include <QPushButton>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <string>
 
-using platform::Forms;
 using setup::frmHouses;
 using setup::frmNew3;
 using setup::frmSetup;
-using shell::frmMain;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-using Tree = std::map<std::string, std::string>;
-
-Tree snapshot(const fs::path& root)
-{
-    Tree tree;
-    if (!fs::exists(root))
-        return tree;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = fs::relative(entry.path(), root).generic_string();
-        if (entry.is_directory()) {
-            tree[name + "/"] = "";
-        } else {
-            std::ifstream in(entry.path(), std::ios::binary);
-            tree[name] = std::string(std::istreambuf_iterator<char>(in), {});
-        }
-    }
-    return tree;
-}
+using namespace testing_support;
 
 const char* const kWarning = "This is Dangerous, and will wipe all event records from standard retrieval. It will "
                              "backup, however. Do you want to continue?";
-const char* const kOldPoints = " 8             6             4             2 \r\n";
 
 class NewCarnivalWindowTest : public WindowTest {
 protected:
@@ -60,11 +40,7 @@ protected:
     {
         WindowTest::SetUp();
         folder->write("pristine data/swimming/individuals/12/boys.dat", std::string(25600, 's'));
-        fs::copy(folder->root() / "pristine data/athletics", folder->root() / "data/athletics",
-            fs::copy_options::recursive);
-        folder->write("data/athletics/events/12Boys100m.dat", "results of 2001");
-        folder->write("data/carnival.dat", "Athletics\r\n 2001 \r\n");
-        folder->write("data/points.dat", kOldPoints);
+        layOutAthletics2001(*folder);
         main = Forms::show<frmMain>();
         ASSERT_NE(main, nullptr);
         ASSERT_EQ(labelText(main, "lblTitle"), "Ostrivale - Athletics, 2001");
@@ -84,6 +60,24 @@ protected:
 
     void typeYear(frmSetup* window, const char* year) { child<QLineEdit>(window, "txtYear")->setText(year); }
 
+    // "Reset Houses and Carnival", its question answered as given.
+    void resetAnswered(frmSetup* window, int resetAnswer)
+    {
+        answer({ resetAnswer });
+        click(window, "Command1");
+        settle();
+    }
+
+    // Types the year and clicks a button for a new carnival, its question
+    // answered Yes.
+    void startNew(frmSetup* window, const char* year, const char* button)
+    {
+        typeYear(window, year);
+        answer({ platform::kAnswerYes });
+        click(window, button);
+        settle();
+    }
+
     Tree whole() const { return snapshot(folder->root()); }
 
     frmMain* main = nullptr;
@@ -98,9 +92,7 @@ TEST_F(NewCarnivalWindowTest, TheWarningComesBeforeTheWindowShows)
     frmSetup* window = openSetup(platform::kAnswerYes);
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, kWarning);
-    EXPECT_EQ(messages()[0].style, 308);
-    EXPECT_EQ(messages()[0].title, "Are you sure?");
+    expectMessage(0, kWarning, 308, "Are you sure?");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "New Carnival");
     EXPECT_FALSE(window->hasCloseMenu());
@@ -145,9 +137,7 @@ TEST_F(NewCarnivalWindowTest, CancelAfterNoReturnsToTheSameMainWindow)
 TEST_F(NewCarnivalWindowTest, ResetStillWorksAfterNo)
 {
     frmSetup* window = openSetup(platform::kAnswerNo);
-    answer({ platform::kAnswerYes });
-    click(window, "Command1");
-    settle();
+    resetAnswered(window, platform::kAnswerYes);
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[1].prompt, "Are you sure?");
     EXPECT_EQ(messages()[1].style, 36);
@@ -165,15 +155,10 @@ TEST_F(NewCarnivalWindowTest, NewSwimmingCarnivalAnsweredYes)
     const Tree oldLive = snapshot(folder->root() / "data/athletics");
     const Tree swimmingTemplate = snapshot(folder->root() / "pristine data/swimming");
     frmSetup* window = openSetup(platform::kAnswerYes);
-    typeYear(window, "2010");
-    answer({ platform::kAnswerYes });
-    click(window, "cmdSwimming");
-    settle();
+    startNew(window, "2010", "cmdSwimming");
 
     ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[1].prompt, "Are you sure?");
-    EXPECT_EQ(messages()[1].style, 36);
-    EXPECT_EQ(messages()[1].title, "Ostrivale");
+    expectMessage(1, "Are you sure?", 36, "Ostrivale");
 
     Tree backup = oldLive;
     backup["points.dat"] = kOldPoints;
@@ -197,10 +182,7 @@ TEST_F(NewCarnivalWindowTest, NewSwimmingCarnivalAnsweredYes)
 TEST_F(NewCarnivalWindowTest, NewAthleticsCarnivalTakesTheNumberAtTheStartOfTheYear)
 {
     frmSetup* window = openSetup(platform::kAnswerYes);
-    typeYear(window, "2010abc");
-    answer({ platform::kAnswerYes });
-    click(window, "cmdathletics");
-    settle();
+    startNew(window, "2010abc", "cmdathletics");
     EXPECT_EQ(folder->read("data/carnival.dat"), "Athletics\r\n 2010 \r\n");
     EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblTitle"), "Ostrivale - Athletics, 2010");
     EXPECT_TRUE(folder->exists("data/Athletics2001/events/12Boys100m.dat"));
@@ -210,10 +192,7 @@ TEST_F(NewCarnivalWindowTest, NewAthleticsCarnivalTakesTheNumberAtTheStartOfTheY
 TEST_F(NewCarnivalWindowTest, AYearOfLettersOnlyIsStoredAsZero)
 {
     frmSetup* window = openSetup(platform::kAnswerYes);
-    typeYear(window, "soon");
-    answer({ platform::kAnswerYes });
-    click(window, "cmdSwimming");
-    settle();
+    startNew(window, "soon", "cmdSwimming");
     EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 0 \r\n");
     EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblTitle"), "Ostrivale - Swimming, 0");
 }
@@ -248,9 +227,7 @@ TEST_F(NewCarnivalWindowTest, AnEmptyYearIsAskedFor)
     click(window, "cmdSwimming");
     ASSERT_EQ(messages().size(), 3u);
     for (std::size_t i = 1; i < 3; ++i) {
-        EXPECT_EQ(messages()[i].prompt, "Please enter the year.");
-        EXPECT_EQ(messages()[i].style, 64);
-        EXPECT_EQ(messages()[i].title, "Ostrivale");
+        expectMessage(i, "Please enter the year.", 64, "Ostrivale");
     }
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Forms::find<frmSetup>(), window);
@@ -263,10 +240,7 @@ TEST_F(NewCarnivalWindowTest, ATakenBackupNameIsRefusedAndTheWindowStaysOpen)
     folder->write("data/Athletics2001/points.dat", " 1 \r\n 1 \r\n 1 \r\n 1 \r\n");
     const Tree before = whole();
     frmSetup* window = openSetup(platform::kAnswerYes);
-    typeYear(window, "2010");
-    answer({ platform::kAnswerYes });
-    click(window, "cmdSwimming");
-    settle();
+    startNew(window, "2010", "cmdSwimming");
     ASSERT_EQ(messages().size(), 3u);
     EXPECT_EQ(messages()[2].prompt, "That carnival already exists. Please enter a different year.");
     EXPECT_EQ(messages()[2].style, 0);
@@ -292,10 +266,7 @@ TEST_F(NewCarnivalWindowTest, AMissingTemplateIsNamedAndTheWindowStaysOpen)
     fs::remove_all(folder->root() / "pristine data/swimming");
     const Tree before = whole();
     frmSetup* window = openSetup(platform::kAnswerYes);
-    typeYear(window, "2010");
-    answer({ platform::kAnswerYes });
-    click(window, "cmdSwimming");
-    settle();
+    startNew(window, "2010", "cmdSwimming");
     ASSERT_EQ(messages().size(), 3u);
     EXPECT_TRUE(messages()[2].prompt.contains("pristine data\\swimming")) << messages()[2].prompt.toStdString();
     EXPECT_EQ(whole(), before);
@@ -308,9 +279,7 @@ TEST_F(NewCarnivalWindowTest, AMissingTemplateIsNamedAndTheWindowStaysOpen)
 TEST_F(NewCarnivalWindowTest, ResetAnsweredNoDoesNothing)
 {
     frmSetup* window = openSetup(platform::kAnswerYes);
-    answer({ platform::kAnswerNo });
-    click(window, "Command1");
-    settle();
+    resetAnswered(window, platform::kAnswerNo);
     EXPECT_EQ(Forms::find<frmSetup>(), window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Forms::find<frmMain>(), main);
@@ -322,9 +291,7 @@ TEST_F(NewCarnivalWindowTest, ResetRunsStepsFourAndFiveWithoutQuitThenANewCarniv
 {
     folder->write("data/houses.dat", "A\r\nB\r\nC\r\nD\r\n");
     frmSetup* window = openSetup(platform::kAnswerYes);
-    answer({ platform::kAnswerYes });
-    click(window, "Command1");
-    settle();
+    resetAnswered(window, platform::kAnswerYes);
     EXPECT_FALSE(Forms::isLoaded<frmMain>());
     EXPECT_FALSE(Forms::isLoaded<frmSetup>());
 
@@ -356,10 +323,7 @@ TEST_F(NewCarnivalWindowTest, ResetRunsStepsFourAndFiveWithoutQuitThenANewCarniv
     EXPECT_EQ(carnival::modDeclareGlobals().resettingHouses, 0);
     EXPECT_EQ(carnival::modDeclareGlobals().wizardFinished, 0);
 
-    typeYear(again, "2002");
-    answer({ platform::kAnswerYes });
-    click(again, "cmdathletics");
-    settle();
+    startNew(again, "2002", "cmdathletics");
     EXPECT_FALSE(Forms::isLoaded<frmSetup>());
     frmMain* reloaded = Forms::find<frmMain>();
     ASSERT_NE(reloaded, nullptr);
@@ -372,19 +336,14 @@ TEST_F(NewCarnivalWindowTest, ResetRunsStepsFourAndFiveWithoutQuitThenANewCarniv
 TEST_F(NewCarnivalWindowTest, AfterAResetTheNextOpeningWarnsAgain)
 {
     frmSetup* window = openSetup(platform::kAnswerYes);
-    answer({ platform::kAnswerYes });
-    click(window, "Command1");
-    settle();
+    resetAnswered(window, platform::kAnswerYes);
     click(Forms::find<frmHouses>(), "Command1");
     settle();
     click(Forms::find<frmNew3>(), "Command1");
     settle();
     frmSetup* again = Forms::find<frmSetup>();
     ASSERT_NE(again, nullptr);
-    typeYear(again, "2002");
-    answer({ platform::kAnswerYes });
-    click(again, "cmdSwimming");
-    settle();
+    startNew(again, "2002", "cmdSwimming");
 
     frmMain* reloaded = Forms::find<frmMain>();
     ASSERT_NE(reloaded, nullptr);

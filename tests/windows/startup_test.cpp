@@ -13,8 +13,6 @@
 #include <QTest>
 #include <QTimer>
 
-using platform::Forms;
-using shell::frmMain;
 using shell::frmSplash;
 
 namespace {

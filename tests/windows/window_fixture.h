@@ -7,6 +7,7 @@
 
 #include "platform/forms.h"
 #include "platform/msgbox.h"
+#include "shell/frmMain.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -16,9 +17,21 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <memory>
 #include <vector>
+
+// One row of a result form: name, house and time or distance.
+struct ResultRow {
+    const char* name = "";
+    const char* house = "";
+    const char* td = "";
+};
+
+// Every window test drives the forms, the main window among them.
+using platform::Forms;
+using shell::frmMain;
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -30,6 +43,8 @@ protected:
     void answer(std::initializer_list<int> answers);
     const std::vector<platform::MsgBoxCall>& messages() const { return messages_; }
     QStringList prompts() const;
+    // Message box `index` (from 0) showed this prompt, style and title.
+    void expectMessage(std::size_t index, const QString& prompt, int style, const QString& title);
 
     // Clicks a control of a window by its object name.
     void click(QWidget* window, const char* name);
@@ -41,6 +56,44 @@ protected:
         return found;
     }
     QString labelText(QWidget* window, const char* name);
+
+    // Types into a text box as the user does, after emptying it.
+    void type(QWidget* window, const QString& name, const char* text);
+    // Picks a house of a house list by its text; "" leaves no choice.
+    void pickHouse(QWidget* window, const QString& name, const char* house);
+    // Fills one row of a result form: "1st" to "4th" or "Draw".
+    void fillRow(QWidget* window, const char* row, const ResultRow& values);
+    // Fills the placings from the first row down.
+    void fill(QWidget* window, std::initializer_list<ResultRow> placings);
+
+    // Shows the main window and clicks its button for an event chooser.
+    template <class Chooser>
+    Chooser* openChooser(const char* mainButton)
+    {
+        click(Forms::show<frmMain>(), mainButton);
+        return Forms::find<Chooser>();
+    }
+    // Picks the items of an event chooser by their texts; nullptr leaves a
+    // list as it is.
+    void chooseEvent(QWidget* chooser, const char* age, const char* sex, const char* event);
+    // The road of the user: the main window's button, the choice, "Go!".
+    // Returns the window the chooser handed over to, if any.
+    template <class Chooser, class Window>
+    Window* openThroughChooser(const char* mainButton, const char* age, const char* sex, const char* event)
+    {
+        Chooser* chooser = openChooser<Chooser>(mainButton);
+        EXPECT_NE(chooser, nullptr);
+        if (!chooser)
+            return nullptr;
+        chooseEvent(chooser, age, sex, event);
+        click(chooser, "cmdGo");
+        settle();
+        return Forms::find<Window>();
+    }
+
+    // The main window is the only window left, visible and showing these
+    // house totals, and the program goes on.
+    void expectMainWindowAlone(std::array<int, 4> totals);
 
     // Lets deferred deletions and timers run.
     void settle(int milliseconds = 0);

@@ -4,6 +4,9 @@
 
 #include "window_fixture.h"
 
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
+
 #include "setup/frmEventSetup.h"
 #include "setup/frmSetup.h"
 #include "setup/wizard.h"
@@ -22,90 +25,27 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <map>
 #include <string>
 #include <vector>
 
-using platform::Forms;
 using setup::frmEventSetup;
 using setup::frmHouses;
 using setup::frmNew;
 using setup::frmNew2;
 using setup::frmNew3;
 using setup::frmSetup;
-using shell::frmMain;
 using shell::frmSplash;
 
 namespace {
 
 namespace fs = std::filesystem;
 
+using namespace testing_support;
+
 const char* const kAges[] = { "12", "13", "14", "15", "16", "17+" };
 const char* const kQuitPrompt = "Are you sure? You haven't even set up Ostrivale yet!";
-
-std::string padded(const std::string& text, std::size_t width)
-{
-    return (text + std::string(width, ' ')).substr(0, width);
-}
-
-// The age champions' template of a list, built byte by byte.
-std::string templateFile(const std::vector<std::string>& items)
-{
-    std::string record(512, '\0');
-    record.replace(0, 30, padded("zz", 30));
-    for (std::size_t k = 0; k < items.size(); ++k)
-        record.replace(32 + k * 12, 12, padded(items[k], 12));
-    std::string file;
-    for (int r = 0; r < 50; ++r)
-        file += record;
-    return file;
-}
-
-std::string eventList(const std::vector<std::string>& items)
-{
-    std::string content = " " + std::to_string(items.size()) + " \r\n";
-    for (const auto& item : items)
-        content += item + "\r\n";
-    return content;
-}
-
-std::string keyAt(const std::string& records, int number)
-{
-    return records.substr(static_cast<std::size_t>(number - 1) * 128 + 30, 25);
-}
-
-std::int32_t valueAt(const std::string& records, int number)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<std::uint32_t>(
-                     static_cast<unsigned char>(records[static_cast<std::size_t>(number - 1) * 128 + 55 + i]))
-            << (8 * i);
-    return static_cast<std::int32_t>(value);
-}
-
-using Tree = std::map<std::string, std::string>;
-
-Tree snapshot(const fs::path& root)
-{
-    Tree tree;
-    if (!fs::exists(root))
-        return tree;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = fs::relative(entry.path(), root).generic_string();
-        if (entry.is_directory()) {
-            tree[name + "/"] = "";
-        } else {
-            std::ifstream in(entry.path(), std::ios::binary);
-            tree[name] = std::string(std::istreambuf_iterator<char>(in), {});
-        }
-    }
-    return tree;
-}
 
 class WizardTest : public WindowTest {
 protected:
@@ -167,26 +107,8 @@ protected:
                     << type << " " << age << " " << sex;
     }
 
-    void expectWizardQuestion(std::size_t index)
-    {
-        ASSERT_GT(messages().size(), index);
-        EXPECT_EQ(messages()[index].prompt, kQuitPrompt);
-        EXPECT_EQ(messages()[index].style, 52);
-        EXPECT_EQ(messages()[index].title, "Are you sure?");
-    }
+    void expectWizardQuestion(std::size_t index) { expectMessage(index, kQuitPrompt, 52, "Are you sure?"); }
 };
-
-std::vector<std::string> athleticsTemplate()
-{
-    return { "100m", "200m", "400m", "800m", "1500m", "90m Hurdles", "High Jump1", "Long Jump1", "Triple Jump1",
-        "Shot Put1", "Discus1", "Javelin1", "Relay" };
-}
-
-std::vector<std::string> swimmingTemplate()
-{
-    return { "50m Freestyle", "50m Backstroke", "50m Breaststroke", "50m Butterfly", "100m Freestyle",
-        "100m Backstroke", "100m Breaststroke", "200m Freestyle", "200m Medley", "Relay" };
-}
 
 // ---- The whole first run --------------------------------------------------------
 
@@ -214,29 +136,29 @@ TEST_F(WizardTest, AWholeFirstRunEndsInTheFirstCarnival)
     ASSERT_NE(step2, nullptr);
     EXPECT_TRUE(step2->isVisible());
     EXPECT_FALSE(step2->hasCloseMenu());
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
     type(step2, "txten", "Walk");
     click(step2, "Command3");
-    std::vector<std::string> athletics = athleticsTemplate();
+    std::vector<std::string> athletics = kAthleticsItems;
     athletics.push_back("Walk");
     EXPECT_EQ(items(step2), athletics);
     click(step2, "cmdNext");
 
     expectTemplates("athletics", athletics);
-    EXPECT_EQ(folder->read("pristine data/swimming/events.dat"), eventList(swimmingTemplate()));
+    EXPECT_EQ(folder->read("pristine data/swimming/events.dat"), eventList(kSwimmingItems));
     EXPECT_FALSE(folder->exists("pristine data/swimming/individuals/12/boys.dat"));
     EXPECT_TRUE(noWorkFiles());
     EXPECT_EQ(carnival::modDeclareGlobals().carnivalType, "athletics");
 
     // Swimming pass: the swimming list, the typed text still in the box.
     EXPECT_EQ(Forms::find<frmEventSetup>(), step2);
-    EXPECT_EQ(items(step2), swimmingTemplate());
+    EXPECT_EQ(items(step2), kSwimmingItems);
     EXPECT_EQ(child<QPushButton>(step2, "Command1")->text(), "command2");
     EXPECT_EQ(child<QLineEdit>(step2, "txten")->text(), "Walk");
     EXPECT_EQ(step2->windowTitle(), "Welcome to Ostrivale! - Step 2");
     select(step2, 9);
     click(step2, "Command6");
-    std::vector<std::string> swimming = swimmingTemplate();
+    std::vector<std::string> swimming = kSwimmingItems;
     swimming.pop_back();
     EXPECT_EQ(items(step2), swimming);
     click(step2, "cmdNext");
@@ -250,18 +172,18 @@ TEST_F(WizardTest, AWholeFirstRunEndsInTheFirstCarnival)
     // The records files: 12 x n unset records each.
     const std::string athleticsRecords = folder->read("data/athletics.dat");
     ASSERT_EQ(athleticsRecords.size(), 12u * 14u * 128u);
-    EXPECT_EQ(keyAt(athleticsRecords, 1), padded("12Boys100m", 25));
-    EXPECT_EQ(valueAt(athleticsRecords, 1), 990000);
-    EXPECT_EQ(keyAt(athleticsRecords, 7), padded("12BoysHighJump", 25));
-    EXPECT_EQ(valueAt(athleticsRecords, 7), 1);
-    EXPECT_EQ(keyAt(athleticsRecords, 15), padded("12Girls100m", 25));
-    EXPECT_EQ(keyAt(athleticsRecords, 29), padded("13Boys100m", 25));
-    EXPECT_EQ(keyAt(athleticsRecords, 168), padded("17+GirlsWalk", 25));
+    EXPECT_EQ(recordKeyAt(athleticsRecords, 1), padded("12Boys100m", 25));
+    EXPECT_EQ(recordValueAt(athleticsRecords, 1), 990000);
+    EXPECT_EQ(recordKeyAt(athleticsRecords, 7), padded("12BoysHighJump", 25));
+    EXPECT_EQ(recordValueAt(athleticsRecords, 7), 1);
+    EXPECT_EQ(recordKeyAt(athleticsRecords, 15), padded("12Girls100m", 25));
+    EXPECT_EQ(recordKeyAt(athleticsRecords, 29), padded("13Boys100m", 25));
+    EXPECT_EQ(recordKeyAt(athleticsRecords, 168), padded("17+GirlsWalk", 25));
     EXPECT_EQ(athleticsRecords.substr(0, 30), padded("Orvald Pennimore Askey", 30));
     EXPECT_EQ(athleticsRecords.substr(59, 5), "56 BC");
     const std::string swimmingRecords = folder->read("data/swimming.dat");
     ASSERT_EQ(swimmingRecords.size(), 12u * 9u * 128u);
-    EXPECT_EQ(keyAt(swimmingRecords, 108), padded("17+Girls200mMedley", 25));
+    EXPECT_EQ(recordKeyAt(swimmingRecords, 108), padded("17+Girls200mMedley", 25));
 
     // Step 3: the main window loaded hidden with the placeholder carnival.
     frmNew2* step3 = Forms::find<frmNew2>();
@@ -350,14 +272,14 @@ TEST_F(WizardTest, EveryLoadOfStep2StartsInTheAthleticsPass)
     EXPECT_EQ(pass->text(), "Command1");
     EXPECT_FALSE(pass->isVisible());
     EXPECT_FALSE(pass->isEnabled());
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
     click(step2, "cmdNext");
     EXPECT_EQ(pass->text(), "command2");
     Forms::unload<frmEventSetup>();
     settle();
     step2 = Forms::show<frmEventSetup>();
     EXPECT_EQ(child<QPushButton>(step2, "Command1")->text(), "Command1");
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
 }
 
 TEST_F(WizardTest, TheTemplateListIsReadToItsEndWhateverItsCountSays)
@@ -378,7 +300,7 @@ TEST_F(WizardTest, QuitAfterTheFirstPassKeepsTheAthleticsFilesOnly)
     click(step2, "Command9");
     expectWizardQuestion(0);
     EXPECT_TRUE(programEndedAtOnce);
-    expectTemplates("athletics", athleticsTemplate());
+    expectTemplates("athletics", kAthleticsItems);
     EXPECT_TRUE(folder->exists("data/athletics.dat"));
     EXPECT_EQ(folder->read("pristine data/swimming/events.dat"), swimmingList);
     EXPECT_FALSE(folder->exists("data/swimming.dat"));
@@ -454,7 +376,7 @@ TEST_F(WizardTest, AddAppendsTheTypedNameAndKeepsIt)
     type(step2, "txten", "Cross Country");
     click(step2, "Command3");
     click(step2, "Command3");
-    auto expected = athleticsTemplate();
+    auto expected = kAthleticsItems;
     expected.push_back("Cross Country");
     expected.push_back("Cross Country");
     EXPECT_EQ(items(step2), expected);
@@ -476,7 +398,7 @@ TEST_F(WizardTest, AddWithoutANameIsRefused)
         EXPECT_EQ(message.title, "Oops!");
     }
     EXPECT_EQ(carnival::modDeclareGlobals().lastMsgBoxAnswer, platform::kAnswerOk);
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
 }
 
 TEST_F(WizardTest, TheEnterKeyAddsTheNameAndEmptiesTheBox)
@@ -484,7 +406,7 @@ TEST_F(WizardTest, TheEnterKeyAddsTheNameAndEmptiesTheBox)
     frmEventSetup* step2 = Forms::show<frmEventSetup>();
     type(step2, "txten", "Long Jump 1");
     pressEnter(step2);
-    auto expected = athleticsTemplate();
+    auto expected = kAthleticsItems;
     expected.push_back("Long Jump 1");
     EXPECT_EQ(items(step2), expected);
     EXPECT_TRUE(child<QLineEdit>(step2, "txten")->text().isEmpty());
@@ -502,10 +424,8 @@ TEST_F(WizardTest, TheEnterKeyOnAnEmptyBoxIsRefused)
     type(step2, "txten", "");
     pressEnter(step2);
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, "You forgot to enter a name.");
-    EXPECT_EQ(messages()[0].style, 64);
-    EXPECT_EQ(messages()[0].title, "Oops!");
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    expectMessage(0, "You forgot to enter a name.", 64, "Oops!");
+    EXPECT_EQ(items(step2), kAthleticsItems);
 }
 
 TEST_F(WizardTest, TheReleaseOfAnEnterPressedElsewhereAddsNothing)
@@ -521,12 +441,12 @@ TEST_F(WizardTest, TheReleaseOfAnEnterPressedElsewhereAddsNothing)
         EXPECT_EQ(box->text(), QString(text));
     }
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
 
     // A whole key stroke still adds.
     box->setText("Walk");
     pressEnter(step2);
-    EXPECT_EQ(items(step2).size(), athleticsTemplate().size() + 1);
+    EXPECT_EQ(items(step2).size(), kAthleticsItems.size() + 1);
 }
 
 struct BadName {
@@ -550,7 +470,7 @@ TEST_P(BadEventNameTest, RefusedAtAddAndAtTheEnterKey)
         EXPECT_EQ(message.style, 64);
         EXPECT_EQ(message.title, "Oops!");
     }
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
     EXPECT_EQ(child<QLineEdit>(step2, "txten")->text(), QString::fromLatin1(bad.name));
 }
 
@@ -571,7 +491,7 @@ TEST_F(WizardTest, LongestAcceptedNamesGoIn)
         click(step2, "Command3");
     }
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(items(step2).size(), athleticsTemplate().size() + 3);
+    EXPECT_EQ(items(step2).size(), kAthleticsItems.size() + 3);
 }
 
 TEST_F(WizardTest, A21stEventIsRefused)
@@ -599,7 +519,7 @@ TEST_F(WizardTest, RemoveTakesTheSelectedItemOnly)
     frmEventSetup* step2 = Forms::show<frmEventSetup>();
     select(step2, 6);
     click(step2, "Command6");
-    auto expected = athleticsTemplate();
+    auto expected = kAthleticsItems;
     expected.erase(expected.begin() + 6);
     EXPECT_EQ(items(step2), expected);
 
@@ -614,7 +534,7 @@ TEST_F(WizardTest, MoveUpExchangesWithTheItemAboveAndFollowsIt)
     frmEventSetup* step2 = Forms::show<frmEventSetup>();
     select(step2, 2);
     click(step2, "Command7");
-    auto expected = athleticsTemplate();
+    auto expected = kAthleticsItems;
     std::swap(expected[1], expected[2]);
     EXPECT_EQ(items(step2), expected);
     EXPECT_EQ(selectedRow(step2), 1);
@@ -631,10 +551,10 @@ TEST_F(WizardTest, MoveUpExchangesWithTheItemAboveAndFollowsIt)
 TEST_F(WizardTest, MoveDownExchangesWithTheItemBelowAndFollowsIt)
 {
     frmEventSetup* step2 = Forms::show<frmEventSetup>();
-    const int last = static_cast<int>(athleticsTemplate().size()) - 1;
+    const int last = static_cast<int>(kAthleticsItems.size()) - 1;
     select(step2, last - 1);
     click(step2, "Command8");
-    auto expected = athleticsTemplate();
+    auto expected = kAthleticsItems;
     std::swap(expected[last - 1], expected[last]);
     EXPECT_EQ(items(step2), expected);
     EXPECT_EQ(selectedRow(step2), last);
@@ -655,7 +575,7 @@ TEST_F(WizardTest, MovesWithoutASelectionDoNothing)
     selectNothing(step2);
     click(step2, "Command7");
     click(step2, "Command8");
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
     EXPECT_TRUE(messages().empty());
 }
 
@@ -679,14 +599,14 @@ TEST_F(WizardTest, AnEditedListIsSavedInItsNewOrder)
     type(step2, "txten", " Long Jump 1");
     pressEnter(step2);
     click(step2, "cmdNext");
-    auto expected = athleticsTemplate();
+    auto expected = kAthleticsItems;
     std::swap(expected[11], expected[12]);
     expected.push_back(" Long Jump 1");
     expectTemplates("athletics", expected);
     const std::string records = folder->read("data/athletics.dat");
-    EXPECT_EQ(keyAt(records, 12), padded("12BoysRelay", 25));
-    EXPECT_EQ(keyAt(records, 14), padded("12BoysLongJump", 25));
-    EXPECT_EQ(valueAt(records, 14), 1);
+    EXPECT_EQ(recordKeyAt(records, 12), padded("12BoysRelay", 25));
+    EXPECT_EQ(recordKeyAt(records, 14), padded("12BoysLongJump", 25));
+    EXPECT_EQ(recordValueAt(records, 14), 1);
 }
 
 // ---- Step 3: the records editor ---------------------------------------------------
@@ -775,7 +695,7 @@ TEST_F(WizardTest, QuitAnsweredNoLeavesEveryStepAsItWas)
         EXPECT_FALSE(programEndedAtOnce) << window->objectName().toStdString();
     }
     EXPECT_EQ(messages().size(), 5u);
-    EXPECT_EQ(items(step2), athleticsTemplate());
+    EXPECT_EQ(items(step2), kAthleticsItems);
     EXPECT_EQ(snapshot(folder->root()), before);
 }
 
