@@ -79,6 +79,9 @@ std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::stri
         return "The template folder \"" + kind.templateFolder + "\" is missing, so a new carnival cannot start.";
     if (!fileExists(kPointsFile))
         return "The points file \"" + std::string(kPointsFile) + "\" is missing, so it cannot be backed up.";
+    if (pathTaken(current + "\\points.dat"))
+        return "The folder \"" + current + "\" already holds a file points.dat, which the backup of the points "
+               "would replace. Please move it elsewhere first.";
     if (!fileExists(kCarnivalFile))
         return "The carnival file \"" + std::string(kCarnivalFile) + "\" is missing.";
     if (resolvePath(kind.liveFolder) != resolvePath(current) && pathTaken(kind.liveFolder))

@@ -67,11 +67,15 @@ namespace {
 
 void applyHousePoints(HouseTotals& totals, const ResultForm& form, const std::array<int, 5>& points, int sign)
 {
+    // A row without a house gives nothing, even to a house whose name is empty.
+    auto apply = [&](const Placing& row, int rowIndex) {
+        if (rowCounts(row, rowIndex) && !row.house.empty())
+            totals.matchHouse(row.house, sign * points[rowIndex]);
+    };
     for (int row = 0; row < 4; ++row)
-        if (rowCounts(form.places[row], row))
-            totals.matchHouse(form.places[row].house, sign * points[row]);
-    if (points[4] != 0 && rowCounts(form.drawLine, 4))
-        totals.matchHouse(form.drawLine.house, sign * points[4]);
+        apply(form.places[row], row);
+    if (points[4] != 0)
+        apply(form.drawLine, 4);
 }
 
 } // namespace

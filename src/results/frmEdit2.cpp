@@ -53,11 +53,12 @@ void frmEdit2::Form_Load()
         return;
     }
     if (opened.stored.isDraw) {
+        showMessages(opened.messages);
         Manage_Draw();
     } else {
         fillBoxes(opened.stored.form);
+        showMessages(opened.messages);
     }
-    showMessages(opened.messages);
 }
 
 void frmEdit2::fillBoxes(const carnival::ResultForm& form)

@@ -22,7 +22,8 @@ void confirmWizardQuit();
 template <class Next>
 void nextWizardStep(platform::Form* current)
 {
-    platform::Forms::load<Next>();
+    if (!platform::Forms::load<Next>())
+        return; // its loading failed and the program is stopping
     platform::Forms::show<Next>();
     current->hide();
     platform::Forms::unload(current);

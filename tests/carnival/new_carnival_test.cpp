@@ -160,6 +160,16 @@ TEST_F(NewCarnivalTest, AMissingPointsFileIsNamedAndNothingChanges)
     EXPECT_EQ(whole(), before);
 }
 
+TEST_F(NewCarnivalTest, APointsFileInTheCurrentFolderIsNeverOverwrittenByTheBackup)
+{
+    folder->write("data/athletics/points.dat", "kept\r\n");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("points.dat"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
 TEST_F(NewCarnivalTest, AMissingCurrentFolderIsNamedAndNothingChanges)
 {
     fs::remove_all(folder->root() / "data/athletics");

@@ -179,6 +179,17 @@ TEST(HousePoints, AnEmptyHouseNameNeverReceivesTheHouseOfARowThatDoesNotCount)
     EXPECT_EQ(totals.points, (std::array<int, 4> { 8, 0, 0, 0 }));
 }
 
+TEST(HousePoints, ARowWithoutAHouseGivesAnEmptyHouseNameNothing)
+{
+    HouseTotals totals = fourHouses();
+    totals.names[3] = "";
+    const ResultForm form = rows({ "Ann", "", "" }, { "Bea", "Brindrel", "" }, { "", "", "" }, { "", "", "" });
+    addHousePoints(totals, form, normalPoints(1));
+    EXPECT_EQ(totals.points, (std::array<int, 4> { 0, 7, 0, 0 }));
+    takeBackHousePoints(totals, form, normalPoints(1));
+    EXPECT_EQ(totals.points, (std::array<int, 4> { 0, 0, 0, 0 }));
+}
+
 TEST(HousePoints, TheDrawLineScoresOnlyAtTiePositionFour)
 {
     const ResultForm form = rows({ "Ann", "Tamsett", "" }, { "Bea", "Brindrel", "" }, { "Cat", "Corrow", "" },

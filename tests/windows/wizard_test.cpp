@@ -648,6 +648,18 @@ TEST_F(WizardTest, AMissingEditorIsReportedAndNothingStarts)
     EXPECT_FALSE(programEndedAtOnce);
 }
 
+TEST_F(WizardTest, AStep3ThatCannotLoadTheMainWindowStopsWithOneMessage)
+{
+    std::filesystem::remove(folder->root() / "data/Click New Carnival/events.dat");
+    frmNew* step1 = Forms::show<frmNew>();
+    setup::nextWizardStep<frmNew2>(step1);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].prompt.contains("data\\Click New Carnival\\events.dat"))
+        << messages()[0].prompt.toStdString();
+    EXPECT_EQ(Forms::loadedCount(), 0);
+    EXPECT_TRUE(lastWindowGone);
+}
+
 // ---- Step 4: house names ------------------------------------------------------------
 
 TEST_F(WizardTest, HouseBoxesStartWithTheDefaultsWhateverTheFileHolds)
