@@ -15,10 +15,12 @@ inline QLabel* namedLabel(const char* name, const QString& text, QWidget* parent
     return label;
 }
 
-inline QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent)
+inline QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent, int minimumWidth = 0)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
+    if (minimumWidth > 0)
+        button->setMinimumWidth(minimumWidth);
     return button;
 }
 

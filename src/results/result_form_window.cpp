@@ -24,14 +24,7 @@ using platform::qtext;
 namespace results {
 
 namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    QPushButton* b = platform::namedButton(name, caption, parent);
-    b->setMinimumWidth(110);
-    return b;
-}
-
+constexpr int kButtonWidth = 110;
 } // namespace
 
 ResultFormWindow::ResultFormWindow(const char* objectName, const QString& caption, const QString& cancelCaption)
@@ -78,9 +71,9 @@ ResultFormWindow::ResultFormWindow(const char* objectName, const QString& captio
     lblrecord->setWordWrap(true);
     lblrecord->setMinimumHeight(lblrecord->fontMetrics().lineSpacing() * 2 + 4);
 
-    cmdGo = button("cmdGo", "Save Event", this);
-    cmdCancel = button("cmdCancel", cancelCaption, this);
-    auto* Command1 = button("Command1", "Help", this);
+    cmdGo = platform::namedButton("cmdGo", "Save Event", this, kButtonWidth);
+    cmdCancel = platform::namedButton("cmdCancel", cancelCaption, this, kButtonWidth);
+    auto* Command1 = platform::namedButton("Command1", "Help", this, kButtonWidth);
     connect(Command1, &QPushButton::clicked, this, &ResultFormWindow::Command1_Click);
 
     auto* buttons = new QHBoxLayout;

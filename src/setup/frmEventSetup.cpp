@@ -27,8 +27,6 @@ namespace {
 
 const QString kAthleticsPass = QStringLiteral("Command1");
 
-constexpr auto button = platform::namedButton;
-
 QLabel* text(const char* name, const QString& caption, QWidget* parent)
 {
     QLabel* label = platform::namedLabel(name, caption, parent);
@@ -53,13 +51,13 @@ frmEventSetup::frmEventSetup()
     lstEvents->setObjectName("lstEvents");
     lstEvents->setMinimumHeight(220);
 
-    auto* Command3 = button("Command3", "Add", this);
-    auto* Command6 = button("Command6", "Remove", this);
-    auto* Command7 = button("Command7", "Move Up", this);
-    auto* Command8 = button("Command8", "Move Down", this);
-    auto* cmdNext = button("cmdNext", "Next ->", this);
-    auto* Command9 = button("Command9", "Quit", this);
-    Command1 = button("Command1", "Command1", this);
+    auto* Command3 = platform::namedButton("Command3", "Add", this);
+    auto* Command6 = platform::namedButton("Command6", "Remove", this);
+    auto* Command7 = platform::namedButton("Command7", "Move Up", this);
+    auto* Command8 = platform::namedButton("Command8", "Move Down", this);
+    auto* cmdNext = platform::namedButton("cmdNext", "Next ->", this);
+    auto* Command9 = platform::namedButton("Command9", "Quit", this);
+    Command1 = platform::namedButton("Command1", "Command1", this);
     Command1->setVisible(false);
     Command1->setEnabled(false);
     connect(Command3, &QPushButton::clicked, this, &frmEventSetup::Command3_Click);

@@ -19,14 +19,7 @@ using platform::Forms;
 namespace setup {
 
 namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    QPushButton* b = platform::namedButton(name, caption, parent);
-    b->setMinimumWidth(200);
-    return b;
-}
-
+constexpr int kButtonWidth = 200;
 } // namespace
 
 frmSetup::frmSetup()
@@ -38,10 +31,10 @@ frmSetup::frmSetup()
     Label1->setObjectName("Label1");
     txtYear = new QLineEdit(this);
     txtYear->setObjectName("txtYear");
-    cmdathletics = button("cmdathletics", "New Athletics Carnival", this);
-    cmdSwimming = button("cmdSwimming", "New Swimming Carnival", this);
-    Command1 = button("Command1", "Reset Houses and Carnival", this);
-    Command3 = button("Command3", "Cancel", this);
+    cmdathletics = platform::namedButton("cmdathletics", "New Athletics Carnival", this, kButtonWidth);
+    cmdSwimming = platform::namedButton("cmdSwimming", "New Swimming Carnival", this, kButtonWidth);
+    Command1 = platform::namedButton("Command1", "Reset Houses and Carnival", this, kButtonWidth);
+    Command3 = platform::namedButton("Command3", "Cancel", this, kButtonWidth);
     connect(cmdathletics, &QPushButton::clicked, this, &frmSetup::cmdathletics_Click);
     connect(cmdSwimming, &QPushButton::clicked, this, &frmSetup::cmdSwimming_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSetup::Command1_Click);
