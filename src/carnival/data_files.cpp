@@ -116,6 +116,19 @@ void loadEventList()
     state.eventLastIndex = static_cast<std::int16_t>(state.eventList.size() - 1);
 }
 
+bool lookUpEventKind(int firstIndex)
+{
+    CarnivalState& state = modDeclareGlobals();
+    for (int i = firstIndex; i <= state.eventLastIndex && i < static_cast<int>(state.eventList.size()); ++i) {
+        const EventEntry& entry = state.eventList[static_cast<std::size_t>(i)];
+        if (entry.name.raw() == state.selectedEvent) {
+            state.eventKind = entry.kind.raw();
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string ageChampPath(std::string_view age, std::string_view sex)
 {
     const CarnivalState& state = modDeclareGlobals();

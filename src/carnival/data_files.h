@@ -45,6 +45,10 @@ void readPointsFile();
 // Fills eventList and eventLastIndex from the list of the current type.
 void loadEventList();
 
+// Sets eventKind from the first listed event (from index firstIndex on) whose
+// padded name equals selectedEvent; false, and nothing changed, when none does.
+bool lookUpEventKind(int firstIndex = 0);
+
 // data\<type>\individuals\<age>\<sex>.dat with every blank removed.
 std::string ageChampPath(std::string_view age, std::string_view sex);
 // Age group, sex and event run together with every blank removed.

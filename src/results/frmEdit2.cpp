@@ -2,6 +2,7 @@
 
 #include "carnival/carnival_state.h"
 #include "carnival/data_error.h"
+#include "carnival/data_files.h"
 #include "carnival/fixed_text.h"
 #include "carnival/result_saving.h"
 #include "platform/latin1.h"
@@ -37,7 +38,7 @@ void frmEdit2::Form_Load()
     Forms::show<frmEdit2>();
 
     auto& state = carnival::modDeclareGlobals();
-    if (lookUpEventKind())
+    if (carnival::lookUpEventKind())
         showEventKind();
     lbltitle->setText("Editing: " + qtext(state.selectedAge) + " " + qtext(state.selectedSex) + " "
         + qtext(state.selectedEvent));
@@ -77,7 +78,7 @@ void frmEdit2::Manage_Draw()
 {
     // The measure is looked up again from the second event on; the "100m"
     // rule is not applied again.
-    if (lookUpEventKind(1))
+    if (carnival::lookUpEventKind(1))
         showEventKind();
     cmdGo->setEnabled(false);
     cmdCancel->setVisible(true);

@@ -1,6 +1,7 @@
 #include "frmEnter2.h"
 
 #include "carnival/carnival_state.h"
+#include "carnival/data_files.h"
 #include "carnival/fixed_text.h"
 #include "carnival/result_saving.h"
 #include "platform/latin1.h"
@@ -28,7 +29,7 @@ void frmEnter2::Form_Load()
     Forms::hide<shell::frmMain>();
 
     auto& state = carnival::modDeclareGlobals();
-    if (lookUpEventKind())
+    if (carnival::lookUpEventKind())
         lbltd->setText(qtext(carnival::trimBlanks(state.eventKind)) + ":");
     lbltitle->setText("Entering: " + qtext(state.selectedAge) + " " + qtext(state.selectedSex) + " "
         + qtext(carnival::trimBlanks(state.selectedEvent)));

@@ -134,19 +134,6 @@ void ResultFormWindow::chooseHouse(QComboBox* list, const QString& house)
     list->setCurrentIndex(index);
 }
 
-bool ResultFormWindow::lookUpEventKind(int firstIndex)
-{
-    auto& state = carnival::modDeclareGlobals();
-    for (int i = firstIndex; i <= state.eventLastIndex && i < static_cast<int>(state.eventList.size()); ++i) {
-        const carnival::EventEntry& entry = state.eventList[static_cast<std::size_t>(i)];
-        if (entry.name.raw() == state.selectedEvent) {
-            state.eventKind = entry.kind.raw();
-            return true;
-        }
-    }
-    return false;
-}
-
 void ResultFormWindow::applyHundredMetresRule()
 {
     auto& state = carnival::modDeclareGlobals();

@@ -31,9 +31,6 @@ protected:
     // added to that list so the stored result keeps it.
     static void chooseHouse(QComboBox* list, const QString& house);
 
-    // The chosen event's measure from the event list (first equal name);
-    // false when the event is not listed.
-    bool lookUpEventKind(int firstIndex = 0);
     // The event "100m" is always timed.
     void applyHundredMetresRule();
     // Fills the record line from the records file.

@@ -509,3 +509,21 @@ TEST(DataFilesInstalledSet, TheTemplateTreeIsComplete)
             EXPECT_TRUE(folderExists(base + "\\individuals\\" + age)) << type << " " << age;
     }
 }
+
+TEST_F(DataFilesTest, TheEventKindComesFromTheFirstEqualPaddedName)
+{
+    folder.write("data/athletics/events.dat", " 3 \r\nShot Put1\r\n100m\r\nShot Put\r\n");
+    modDeclareGlobals().carnivalType = "Athletics";
+    loadEventList();
+    CarnivalState& state = modDeclareGlobals();
+    state.selectedEvent = fitWidth("Shot Put", 20);
+    ASSERT_TRUE(lookUpEventKind());
+    EXPECT_EQ(state.eventKind, "Distance");
+    ASSERT_TRUE(lookUpEventKind(1));
+    EXPECT_EQ(state.eventKind, "Time    ");
+
+    state.selectedEvent = "Shot Put"; // unpadded: no listed name equals it
+    state.eventKind = "unchanged";
+    EXPECT_FALSE(lookUpEventKind());
+    EXPECT_EQ(state.eventKind, "unchanged");
+}
