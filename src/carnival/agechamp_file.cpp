@@ -1,6 +1,7 @@
 #include "agechamp_file.h"
 
 #include "record_io.h"
+#include "text_files.h"
 
 namespace carnival {
 
@@ -46,6 +47,28 @@ AgeChampEntry decodeAgeChamp(const char* record)
         entry.eventPoints[k].loadBytes(record + kPointsCellsAt + k * kCellWidth);
     }
     return entry;
+}
+
+std::vector<AgeChampEntry> decodeAgeChamps(std::string_view content)
+{
+    std::vector<AgeChampEntry> entries;
+    for (std::size_t at = 0; at + kAgeChampRecordSize <= content.size(); at += kAgeChampRecordSize)
+        entries.push_back(decodeAgeChamp(content.data() + at));
+    return entries;
+}
+
+std::string encodeAgeChamps(const std::vector<AgeChampEntry>& entries)
+{
+    std::string content;
+    content.reserve(entries.size() * kAgeChampRecordSize);
+    for (const AgeChampEntry& entry : entries)
+        content += encodeAgeChamp(entry);
+    return content;
+}
+
+std::vector<AgeChampEntry> readAgeChampFile(std::string_view programPath)
+{
+    return decodeAgeChamps(readFileContent(programPath));
 }
 
 std::optional<AgeChampEntry> readAgeChamp(std::string_view programPath, int number)

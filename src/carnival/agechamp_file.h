@@ -35,6 +35,14 @@ AgeChampEntry freeSlotTemplate(const std::vector<std::string>& eventItems);
 std::string encodeAgeChamp(const AgeChampEntry& entry);
 AgeChampEntry decodeAgeChamp(const char* record);
 
+// Every record of an age-champion file's content; a cut-short last record
+// does not count.
+std::vector<AgeChampEntry> decodeAgeChamps(std::string_view content);
+std::string encodeAgeChamps(const std::vector<AgeChampEntry>& entries);
+// The whole file, read once; throws DataFileError when it is missing or
+// cannot be read.
+std::vector<AgeChampEntry> readAgeChampFile(std::string_view programPath);
+
 std::optional<AgeChampEntry> readAgeChamp(std::string_view programPath, int number);
 void writeAgeChamp(std::string_view programPath, int number, const AgeChampEntry& entry);
 

@@ -86,4 +86,10 @@ bool folderExists(std::string_view programPath)
     return fs::is_directory(resolvePath(programPath), ec);
 }
 
+bool pathExists(std::string_view programPath)
+{
+    std::error_code ec;
+    return fs::exists(resolvePath(programPath), ec);
+}
+
 } // namespace carnival

@@ -15,5 +15,7 @@ std::filesystem::path resolvePath(std::string_view programPath);
 
 bool fileExists(std::string_view programPath);
 bool folderExists(std::string_view programPath);
+// True when anything (a file, a folder) stands at the path.
+bool pathExists(std::string_view programPath);
 
 } // namespace carnival

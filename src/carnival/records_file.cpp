@@ -3,6 +3,7 @@
 #include "data_error.h"
 #include "paths.h"
 #include "record_io.h"
+#include "text_files.h"
 
 #include <cstring>
 
@@ -48,6 +49,29 @@ bool isUnsetRecord(const RecordEntry& record)
 std::string recordsFilePath(std::string_view carnivalType)
 {
     return "data\\" + std::string(carnivalType) + ".dat";
+}
+
+std::vector<RecordEntry> decodeRecords(std::string_view content)
+{
+    std::vector<RecordEntry> records;
+    for (std::size_t at = 0; at + kRecordDataSize <= content.size(); at += kRecordSlotSize)
+        records.push_back(decode(content.data() + at));
+    return records;
+}
+
+std::string encodeRecords(const std::vector<RecordEntry>& records)
+{
+    std::string content(records.size() * kRecordSlotSize, '\0');
+    for (std::size_t i = 0; i < records.size(); ++i)
+        encode(records[i], content.data() + i * kRecordSlotSize);
+    return content;
+}
+
+std::vector<RecordEntry> readRecordsFile(std::string_view programPath)
+{
+    if (!pathExists(programPath))
+        return {};
+    return decodeRecords(readFileContent(programPath));
 }
 
 int recordCount(std::string_view programPath)

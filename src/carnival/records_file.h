@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace carnival {
 
@@ -36,6 +37,16 @@ bool isUnsetRecord(const RecordEntry& record);
 
 // The path of the records file of a carnival type ("data\" & type & ".dat").
 std::string recordsFilePath(std::string_view carnivalType);
+
+// Every record of a records file's content, in record-number order; a last
+// slot cut short after its 64 data bytes counts, shorter leftovers do not.
+std::vector<RecordEntry> decodeRecords(std::string_view content);
+// The content of a records file holding these records, every slot in full
+// (bytes 64 to 127 of each slot are zero).
+std::string encodeRecords(const std::vector<RecordEntry>& records);
+// The whole records file, read once. A missing file holds no records; a file
+// that exists but cannot be read (or is a folder) throws DataFileError.
+std::vector<RecordEntry> readRecordsFile(std::string_view programPath);
 
 // Number of records the file holds; a last slot cut short after its 64 data
 // bytes counts. A missing file holds none.

@@ -1,6 +1,7 @@
 #include "text_files.h"
 
 #include "data_error.h"
+#include "file_transaction.h"
 #include "number_form.h"
 #include "paths.h"
 
@@ -27,41 +28,16 @@ std::string readFileContent(std::string_view programPath)
 
 void writeFileAtomically(std::string_view programPath, std::string_view content)
 {
-    const fs::path path = resolvePath(programPath);
-    const std::string name(programPath);
-    std::error_code ec;
-    if (!fs::is_directory(path.has_parent_path() ? path.parent_path() : fs::path("."), ec))
-        throw DataFileError(name, "its folder does not exist.");
-
-    fs::path temporary = path;
-    temporary += ".new~";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw DataFileError(name, "the file cannot be written (is the folder read-only?).");
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temporary, ec);
-            throw DataFileError(name, "writing the file failed (is the disk full?).");
-        }
-    }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        throw DataFileError(name, "the file cannot be replaced.");
-    }
+    FileTransaction transaction;
+    transaction.write(programPath, std::string(content));
+    transaction.commit();
 }
 
 void deleteFile(std::string_view programPath)
 {
-    const fs::path path = resolvePath(programPath);
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        throw DataFileError(std::string(programPath), "the file is missing.");
-    if (!fs::remove(path, ec) || ec)
-        throw DataFileError(std::string(programPath), "the file cannot be deleted.");
+    FileTransaction transaction;
+    transaction.remove(programPath);
+    transaction.commit();
 }
 
 std::vector<std::string> splitLines(std::string_view content)

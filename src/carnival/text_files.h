@@ -14,12 +14,11 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 // The whole content of a file; throws DataFileError when it cannot be read.
 std::string readFileContent(std::string_view programPath);
 
-// Replaces a file whole: the content goes to a temporary file beside it, which
-// is then renamed over the old one, so a failure never leaves half a file.
-// Throws DataFileError when the file cannot be written.
+// Replaces one file whole through a FileTransaction of its own, so a failure
+// never leaves half a file. Throws DataFileError when it cannot be written.
 void writeFileAtomically(std::string_view programPath, std::string_view content);
 
-// Deletes a file; throws DataFileError when it does not exist or cannot go.
+// Deletes one file; throws DataFileError when it does not exist or cannot go.
 void deleteFile(std::string_view programPath);
 
 // The lines of a text, without their line ends (CR LF, or a lone LF).
