@@ -1,6 +1,8 @@
 #include "paths.h"
 
 #include <cctype>
+#include <map>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -41,6 +43,36 @@ bool equalIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::vector<std::string> listFolder(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    const fs::path searched = folder.empty() ? fs::path(".") : folder;
+    for (fs::directory_iterator it(searched, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    return names;
+}
+
+// What the outermost PathScope remembers.
+struct ScopeMemory {
+    std::map<fs::path, std::vector<std::string>> listings;
+    std::map<std::string, fs::path, std::less<>> resolved;
+};
+int scopeDepth = 0;
+std::unique_ptr<ScopeMemory> scopeMemory;
+
+const std::vector<std::string>& folderListing(const fs::path& folder, std::vector<std::string>& unscoped)
+{
+    if (!scopeMemory) {
+        unscoped = listFolder(folder);
+        return unscoped;
+    }
+    auto found = scopeMemory->listings.find(folder);
+    if (found == scopeMemory->listings.end())
+        found = scopeMemory->listings.emplace(folder, listFolder(folder)).first;
+    return found->second;
+}
+
 // The entry of folder whose name matches component; the exact name wins.
 fs::path matchComponent(const fs::path& folder, const std::string& component)
 {
@@ -48,30 +80,56 @@ fs::path matchComponent(const fs::path& folder, const std::string& component)
     const fs::path exact = folder / component;
     if (fs::exists(fs::symlink_status(exact, ec)))
         return exact;
-    const fs::path searched = folder.empty() ? fs::path(".") : folder;
-    for (fs::directory_iterator it(searched, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    std::vector<std::string> unscoped;
+    for (const std::string& name : folderListing(folder, unscoped))
         if (equalIgnoringCase(name, component))
             return folder / name;
-    }
     return exact;
 }
 
 } // namespace
 
+// Resolves component by component; inside a PathScope every prefix is
+// remembered, so the files of one folder share its resolution.
 fs::path resolvePath(std::string_view programPath)
 {
     fs::path result;
+    std::string prefix;
     bool absolute = !programPath.empty() && (programPath[0] == '/' || programPath[0] == '\\');
-    if (absolute)
+    if (absolute) {
         result = "/";
+        prefix = "/";
+    }
     for (const std::string& component : splitComponents(programPath)) {
+        prefix += component;
+        prefix += '\\';
+        if (scopeMemory) {
+            const auto found = scopeMemory->resolved.find(prefix);
+            if (found != scopeMemory->resolved.end()) {
+                result = found->second;
+                continue;
+            }
+        }
         if (component == "." || component == "..")
             result /= component;
         else
             result = matchComponent(result, component);
+        if (scopeMemory)
+            scopeMemory->resolved.emplace(prefix, result);
     }
     return result.empty() ? fs::path(".") : result;
+}
+
+PathScope::PathScope()
+{
+    if (scopeDepth++ == 0)
+        scopeMemory = std::make_unique<ScopeMemory>();
+}
+
+PathScope::~PathScope()
+{
+    if (--scopeDepth == 0)
+        scopeMemory.reset();
 }
 
 bool fileExists(std::string_view programPath)

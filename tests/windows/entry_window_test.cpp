@@ -197,11 +197,11 @@ TEST_F(EntryWindowTest, HundredMetresIsTimedWhateverTheEventListSays)
 
 TEST_F(EntryWindowTest, TheRecordLineShowsTheEventsRecord)
 {
-    carnival::writeRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
-    carnival::writeRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 56, "2009"));
+    testing_support::putRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
+    testing_support::putRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 56, "2009"));
     // A second record of 200m: the later one is shown.
-    carnival::writeRecord(kRecords, 4, carnival::unsetRecord("12Boys200m", false));
-    carnival::writeRecord(kRecords, 5, recordEntry("12Boys200m", "Kira Ostrom", 2412, "2009"));
+    testing_support::putRecord(kRecords, 4, carnival::unsetRecord("12Boys200m", false));
+    testing_support::putRecord(kRecords, 5, recordEntry("12Boys200m", "Kira Ostrom", 2412, "2009"));
 
     struct Case {
         const char* event;
@@ -309,7 +309,7 @@ TEST_F(EntryWindowTest, OnlyAFirstPlacingWritesNineEmptyLinesAfterIt)
 
 TEST_F(EntryWindowTest, ACompetitorAlreadyListedGainsOnTheirRecord)
 {
-    carnival::writeAgeChamp(kBoys12, 3, competitorEntry(kAthleticsItems, "Ben", 10));
+    testing_support::putAgeChamp(kBoys12, 3, competitorEntry(kAthleticsItems, "Ben", 10));
     frmEnter2* entry = openEntry();
     fill(entry, { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" } });
     click(entry, "cmdGo");
@@ -611,8 +611,8 @@ TEST_F(EntryWindowTest, ABlankedDrawLineSavesAsAnOrdinaryEvent)
 
 TEST_F(EntryWindowTest, OnlyABetterFirstPlaceBreaksTheRecord)
 {
-    carnival::writeRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
-    carnival::writeRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 55, "2008"));
+    testing_support::putRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
+    testing_support::putRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 55, "2008"));
     const std::string recordsBefore = folder->read("data/athletics.dat");
 
     struct Case {
