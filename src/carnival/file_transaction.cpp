@@ -180,11 +180,13 @@ std::string readResolvedFile(const fs::path& path, std::string_view programPath)
         throw DataFileError(std::string(programPath),
             missing ? "the file is missing." : "the file cannot be opened for reading.");
     }
-    std::string content(static_cast<std::size_t>(info.st_size), '\0');
+    // One byte more than the file holds, so that its end is seen without
+    // growing the buffer; a file that grew meanwhile is read whole all the same.
+    std::string content(static_cast<std::size_t>(info.st_size) + 1, '\0');
     std::size_t done = 0;
     for (;;) {
         if (done == content.size())
-            content.resize(content.size() + 4096); // the file may have grown
+            content.resize(content.size() * 2);
         const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR)
             continue;

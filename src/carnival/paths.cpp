@@ -1,6 +1,7 @@
 #include "paths.h"
 
 #include <cctype>
+#include <dirent.h>
 #include <map>
 #include <memory>
 #include <system_error>
@@ -43,13 +44,26 @@ bool equalIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return result;
+}
+
 std::vector<std::string> listFolder(const fs::path& folder)
 {
     std::vector<std::string> names;
-    std::error_code ec;
-    const fs::path searched = folder.empty() ? fs::path(".") : folder;
-    for (fs::directory_iterator it(searched, ec), end; !ec && it != end; it.increment(ec))
-        names.push_back(it->path().filename().string());
+    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!listing)
+        return names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(listing);
     return names;
 }
 
@@ -80,6 +94,11 @@ fs::path matchComponent(const fs::path& folder, const std::string& component)
     const fs::path exact = folder / component;
     if (fs::exists(fs::symlink_status(exact, ec)))
         return exact;
+    // The installed folders and files are named in lower case, while the
+    // program writes "Athletics" or "Boys": trying that first spares a listing.
+    const fs::path lowerCase = folder / lowered(component);
+    if (lowerCase != exact && fs::exists(fs::symlink_status(lowerCase, ec)))
+        return lowerCase;
     std::vector<std::string> unscoped;
     for (const std::string& name : folderListing(folder, unscoped))
         if (equalIgnoringCase(name, component))

@@ -7,8 +7,9 @@
 #include "records_file.h"
 #include "text_files.h"
 
-#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace carnival {
 
@@ -23,15 +24,32 @@ std::string padTD(std::int32_t performance, std::string_view eventKind)
 
 namespace {
 
-bool keyMatches(const RecordEntry& record, std::string_view key)
+std::string_view trimmedView(std::string_view text)
 {
-    return record.key.trimmed() == key;
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The records a lookup may see: numbers 1 to 300.
-std::vector<RecordEntry> searchedRecords(std::string_view content)
+// The records among numbers 1 to 300 whose trimmed key is `key`, in file
+// order, with their numbers. The keys are compared where they stand in the
+// content, so only the matching records are decoded.
+std::vector<std::pair<int, RecordEntry>> matchingRecords(std::string_view content, std::string_view key)
 {
-    return decodeRecords(content.substr(0, std::min(content.size(), kRecordSearchLimit * kRecordSlotSize)));
+    constexpr std::size_t kKeyAt = 30;
+    constexpr std::size_t kKeyWidth = 25;
+    std::vector<std::pair<int, RecordEntry>> found;
+    for (int number = 1; number <= kRecordSearchLimit; ++number) {
+        const std::size_t at = static_cast<std::size_t>(number - 1) * kRecordSlotSize;
+        if (at + kRecordDataSize > content.size())
+            break;
+        const char first = content[at + kKeyAt];
+        if ((first == ' ' || key.empty() || first == key.front())
+            && trimmedView(content.substr(at + kKeyAt, kKeyWidth)) == key)
+            found.emplace_back(number, decodeRecords(content.substr(at, kRecordDataSize)).front());
+    }
+    return found;
 }
 
 } // namespace
@@ -40,10 +58,9 @@ std::optional<std::string> recordCaption(std::string_view recordsPath, std::stri
     std::string_view eventKind)
 {
     std::optional<std::string> caption;
+    PathScope paths;
     const std::string content = pathExists(recordsPath) ? readFileContent(recordsPath) : std::string();
-    for (const RecordEntry& record : searchedRecords(content)) {
-        if (!keyMatches(record, key))
-            continue;
+    for (const auto& [number, record] : matchingRecords(content, key)) {
         modDeclareGlobals().currentRecord = record;
         if (isUnsetRecord(record))
             caption = std::string(kRecordNotSet);
@@ -57,13 +74,9 @@ std::optional<std::string> recordCaption(std::string_view recordsPath, std::stri
 std::optional<std::string> checkRecord(std::string& recordsContent, std::string_view key,
     std::string_view eventKind, std::string_view firstName, std::string_view firstTD, std::string_view year)
 {
-    const std::vector<RecordEntry> records = searchedRecords(recordsContent);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!keyMatches(records[i], key))
-            continue;
-
+    for (const auto& [number, found] : matchingRecords(recordsContent, key)) {
         RecordEntry& record = modDeclareGlobals().currentRecord;
-        record = records[i];
+        record = found;
         const double performance = numericValue(trimBlanks(firstTD));
         const std::string kind = trimBlanks(eventKind);
         const bool broken = (kind == "Time" && record.value > performance)
@@ -76,7 +89,7 @@ std::optional<std::string> checkRecord(std::string& recordsContent, std::string_
         record.holder.assign(firstName);
         record.value = static_cast<std::int32_t>(std::nearbyint(performance));
         record.year.assign(year);
-        storeRecord(recordsContent, static_cast<int>(i) + 1, record);
+        storeRecord(recordsContent, number, record);
         return announcement;
     }
     return std::nullopt;
