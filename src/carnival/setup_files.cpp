@@ -107,15 +107,13 @@ void copyfilesaround(FileTransaction& files, std::string_view type, const std::s
 
 const SetupPass& athleticsPass()
 {
-    static const SetupPass pass { "athletics", "pristine data\\athletics\\events.dat", "athletic_agechamp.dat",
-        "data\\athletics.dat" };
+    static const SetupPass pass { "athletics", "pristine data\\athletics\\events.dat", "data\\athletics.dat" };
     return pass;
 }
 
 const SetupPass& swimmingPass()
 {
-    static const SetupPass pass { "swimming", "pristine data\\swimming\\events.dat", "swimming_agechamp.dat",
-        "data\\swimming.dat" };
+    static const SetupPass pass { "swimming", "pristine data\\swimming\\events.dat", "data\\swimming.dat" };
     return pass;
 }
 

@@ -55,7 +55,6 @@ void copyfilesaround(FileTransaction& files, std::string_view type, const std::s
 struct SetupPass {
     std::string type;          // "athletics" or "swimming"
     std::string templateList;  // pristine data\<type>\events.dat
-    std::string workFile;      // the age champions' work file
     std::string recordsFile;   // data\<type>.dat
 };
 const SetupPass& athleticsPass();

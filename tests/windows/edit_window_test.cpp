@@ -13,6 +13,7 @@
 
 #include "carnival/agechamp_file.h"
 #include "carnival/carnival_state.h"
+#include "carnival/file_transaction.h"
 #include "carnival/records_file.h"
 
 #include <QComboBox>
@@ -541,6 +542,22 @@ TEST_F(EditWindowTest, AResultTooShortToReadIsReportedAndTheMainWindowComesBack)
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
     expectFreshMainWindow({ 8, 0, 0, 0 }, "Ostrivale - Athletics, 2010");
     EXPECT_FALSE(programEndedAtOnce);
+}
+
+TEST_F(EditWindowTest, ATakeBackThatCannotBeWrittenChangesNothingAndTheMainWindowComesBack)
+{
+    fourPlacedWereScored({ 20, 10, 5, 3 });
+    const Tree before = snapshot(folder->root() / "data");
+    carnival::failFileWritesForTests("12/boys.dat");
+    openEdit();
+    settle();
+    carnival::failFileWritesForTests("");
+    ASSERT_EQ(messages().size(), 1u);
+    const std::string prompt = messages()[0].prompt.toStdString();
+    EXPECT_NE(prompt.find("cannot be edited"), std::string::npos) << prompt;
+    EXPECT_NE(prompt.find("Boys.dat"), std::string::npos) << prompt;
+    EXPECT_EQ(snapshot(folder->root() / "data"), before);
+    expectFreshMainWindow({ 20, 10, 5, 3 }, "Ostrivale - Athletics, 2010");
 }
 
 TEST_F(EditWindowTest, AMainWindowThatCannotBeReloadedStopsTheProgramWithOneMessage)
