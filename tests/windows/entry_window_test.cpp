@@ -12,6 +12,7 @@
 
 #include "carnival/agechamp_file.h"
 #include "carnival/carnival_state.h"
+#include "carnival/file_transaction.h"
 #include "carnival/records_file.h"
 #include "carnival/result_saving.h"
 
@@ -504,6 +505,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, EntryFormCheckTest,
                 { "Dan", "Elvane", "015.00" } } },
             { "Eve", "", "015.00" } }),
     [](const ::testing::TestParamInfo<FormCase>& info) { return std::string(info.param.label); });
+
+TEST_F(EntryWindowTest, AFileThatCannotBeWrittenSavesNothingAndTheWindowKeepsItsEntries)
+{
+    const Snapshot before = snapshot();
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.00" }, { "Ben", "Brindrel", "013.00" } });
+    carnival::failFileWritesForTests("data/points.dat");
+    click(entry, "cmdGo");
+    settle();
+    carnival::failFileWritesForTests("");
+    ASSERT_EQ(messages().size(), 1u);
+    const std::string prompt = messages()[0].prompt.toStdString();
+    EXPECT_NE(prompt.find("The result was not saved"), std::string::npos) << prompt;
+    EXPECT_NE(prompt.find("data\\points.dat"), std::string::npos) << prompt;
+    EXPECT_EQ(Forms::find<frmEnter2>(), entry);
+    EXPECT_EQ(child<QLineEdit>(entry, "txt2ndName")->text(), "Ben");
+    expectUnchanged(before);
+}
 
 TEST_F(EntryWindowTest, AHouseWithoutANameIsWrittenButNotChecked)
 {
