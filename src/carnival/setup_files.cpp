@@ -83,17 +83,25 @@ void writeAgeChampTemplate(std::string_view programPath, const std::vector<std::
         writeAgeChamp(programPath, number, entry);
 }
 
+std::vector<RecordEntry> unsetRecords(const std::vector<SetupEvent>& events)
+{
+    std::vector<RecordEntry> records;
+    records.reserve(kAgeGroups.size() * kSexes.size() * events.size());
+    for (const std::string& age : kAgeGroups)
+        for (const std::string& sex : kSexes)
+            for (const SetupEvent& event : events)
+                records.push_back(unsetRecord(age + sex + event.keyName, event.distance));
+    return records;
+}
+
 void writeInitialRecords(std::string_view programPath, const std::vector<std::string>& items)
 {
-    int number = 1;
-    for (const std::string& age : kAgeGroups) {
-        for (const std::string& sex : kSexes) {
-            for (const std::string& item : items) {
-                const SetupEvent event = setupEvent(item);
-                writeRecord(programPath, number++, unsetRecord(age + sex + event.keyName, event.distance));
-            }
-        }
-    }
+    std::vector<SetupEvent> events;
+    for (const std::string& item : items)
+        events.push_back(setupEvent(item));
+    const std::vector<RecordEntry> records = unsetRecords(events);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        writeRecord(programPath, static_cast<int>(i) + 1, records[i]);
 }
 
 namespace {

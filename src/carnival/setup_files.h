@@ -2,6 +2,8 @@
 // The starting files the set-up wizard derives from an event list: the
 // template event list, the age champions' template and the unset records.
 
+#include "records_file.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,8 +41,13 @@ std::vector<std::string> readTemplateItems(std::string_view programPath);
 // 50 free slots naming the events, written to an age champions' file.
 void writeAgeChampTemplate(std::string_view programPath, const std::vector<std::string>& items);
 
-// Records 1 to 12 x n: one unset record per age group, sex and event, in that
-// order, written in place; later records are left as they were.
+// One unset record per age group, sex and event: ages outer, then Boys
+// before Girls, then the events in list order, so that the record of age a,
+// sex s and event e (each from 1) is number ((a - 1) x 2 + (s - 1)) x n + e.
+std::vector<RecordEntry> unsetRecords(const std::vector<SetupEvent>& events);
+
+// Records 1 to 12 x n: the unset records of the items, written in place;
+// later records are left as they were.
 void writeInitialRecords(std::string_view programPath, const std::vector<std::string>& items);
 
 // Places the age champions' work file as boys.dat and girls.dat in the six
