@@ -39,10 +39,12 @@ TEST_F(QuillmereTest, TypedRecordsAreStoredOneByOneUntilTheOldestGirlsRelay)
     EXPECT_EQ(text(window, "Text2"), QString::fromLatin1(padded("Orvald Pennimore Askey", 30)));
     EXPECT_EQ(text(window, "Text4"), "990000");
     EXPECT_EQ(text(window, "Text3"), "56 BC");
-    EXPECT_FALSE(child<QPushButton>(window, "Command3")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>(window, "Command4")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(window, "Command3")->isEnabled() || child<QPushButton>(window, "Command4")->isEnabled());
 
-    type(window, "Text2", "Ann Lee");
+    // A focused box has its whole shown field selected: typing replaces it.
+    QApplication::setActiveWindow(window);
+    child<QLineEdit>(window, "Text2")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(child<QLineEdit>(window, "Text2"), "Ann Lee");
     type(window, "Text4", "12.5 s");
     type(window, "Text3", "1998");
     click(window, "Command1");
@@ -64,15 +66,13 @@ TEST_F(QuillmereTest, TypedRecordsAreStoredOneByOneUntilTheOldestGirlsRelay)
 
 TEST_F(QuillmereTest, TheLastRecordOfTheFileEndsTheWalkToo)
 {
-    const std::string file = kFile.substr(0, 256);
-    folder->write("data/swimming.dat", file);
+    folder->write("data/swimming.dat", kFile.substr(0, 256));
     quillmere::Form1* window = open();
     click(window, "Command4");
     click(window, "Command1");
     click(window, "Command1");
     EXPECT_EQ(prompts(), QStringList { "Finished!" });
-    EXPECT_TRUE(programEndedAtOnce);
-    EXPECT_EQ(folder->read("data/swimming.dat"), file);
+    EXPECT_EQ(folder->read("data/swimming.dat"), kFile.substr(0, 256));
 }
 
 TEST_F(QuillmereTest, QuitStoresTheRecordOnScreenOnceATypeIsChosen)
@@ -106,36 +106,27 @@ TEST_F(QuillmereTest, QuitBeforeAChoiceAndTheCloseBoxStoreNothing)
     EXPECT_EQ(folder->read("data/athletics.dat"), kFile);
 }
 
-TEST_F(QuillmereTest, FocusSelectsTheShownFieldSoTypingReplacesIt)
-{
-    folder->write("data/athletics.dat", kFile);
-    quillmere::Form1* window = open();
-    click(window, "Command3");
-    QApplication::setActiveWindow(window);
-    auto* holder = child<QLineEdit>(window, "Text2");
-    holder->setFocus(Qt::OtherFocusReason);
-    QTest::keyClicks(holder, "Eve");
-    EXPECT_EQ(holder->text(), "Eve");
-}
-
 TEST_F(QuillmereTest, MissingFilesUnwritableFilesAndUnstorableTextAreNamed)
 {
     quillmere::Form1* window = open();
     click(window, "Command3");
     EXPECT_TRUE(prompts().at(0).contains("data\\athletics.dat"));
     EXPECT_FALSE(folder->exists("data/athletics.dat"));
+    folder->write("data/athletics.dat", "");
+    click(window, "Command3");
+    EXPECT_TRUE(prompts().at(1).contains("holds no records"));
     EXPECT_FALSE(child<QPushButton>(window, "Command1")->isEnabled());
 
     folder->write("data/athletics.dat", kFile);
     click(window, "Command3");
     child<QLineEdit>(window, "Text2")->setText(QString::fromUtf8("Zo\u00eb \u20ac"));
     click(window, "Command1");
-    EXPECT_TRUE(prompts().at(1).contains(QString::fromUtf8("Name box holds the character \"\u20ac\"")));
+    EXPECT_TRUE(prompts().at(2).contains(QString::fromUtf8("Name box holds the character \"\u20ac\"")));
     child<QLineEdit>(window, "Text2")->setText(QString::fromLatin1("Zo\xeb"));
     carnival::failFileWritesForTests("athletics.dat");
     click(window, "Command2");
     carnival::failFileWritesForTests("");
-    EXPECT_TRUE(prompts().at(2).contains("data\\athletics.dat"));
+    EXPECT_TRUE(prompts().at(3).contains("data\\athletics.dat"));
     EXPECT_FALSE(programEndedAtOnce);
     EXPECT_EQ(folder->read("data/athletics.dat"), kFile);
 }
