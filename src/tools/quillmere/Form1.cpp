@@ -8,7 +8,7 @@
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -93,8 +93,8 @@ Form1::Form1()
     Text3 = namedBox("Text3", this);
     fitWidthTo(Text1, "17+Girls50mBreaststroke");
     fitWidthTo(Text2, "Orvald Pennimore Askey");
-    fitWidthTo(Text4, "9999999999");
-    fitWidthTo(Text3, "Year: 2010");
+    Text4->setMinimumWidth(81);
+    Text3->setMinimumWidth(81);
     Label5 = platform::namedLabel("Label5",
         "Choose your type of Carnival by clicking \"Athletics\" or \"Swimming\" and then enter your records, "
         "clicking next to save the current event and then open the next.",
@@ -142,7 +142,8 @@ Form1::Form1()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    // Coming back from a box's own menu (say, after Paste) is not entering it.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         if (watched == Text2)
             Text2_GotFocus();
         else if (watched == Text3)
@@ -254,7 +255,9 @@ std::optional<carnival::RecordEntry> Form1::typedRecord()
     }
     const std::optional<std::int32_t> value = carnival::typedRecordValue(platform::bytes(Text4->text()));
     if (!value) {
-        tell("The time or distance \"" + Text4->text() + "\" is too large to be stored. Please type a smaller number.", 48);
+        tell("The time or distance \"" + Text4->text()
+                + "\" cannot be stored: a record holds whole numbers from -2147483648 to 2147483647.",
+            48);
         Text4->setFocus();
         return std::nullopt;
     }
