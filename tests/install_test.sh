@@ -18,7 +18,9 @@ for type in athletics swimming; do
   done
 done
 if find "$prefix" -name .gitkeep | grep -q .; then echo "placeholder files installed"; exit 1; fi
-[ -x "$prefix/ostrivale" ] || { echo "program missing"; exit 1; }
+for program in ostrivale quillmere sablewick; do
+  [ -x "$prefix/$program" ] || { echo "$program missing"; exit 1; }
+done
 
 printf 'Athletics\r\n 2011 \r\n' > "$prefix/data/carnival.dat"
 printf 'mine\r\n' > "$prefix/pristine data/athletics/events.dat"

@@ -45,6 +45,14 @@ public:
 
     std::string raw() const { return std::string(bytes_.data(), N); }
     std::string trimmed() const { return trimBlanks(raw()); }
+    // The field as a window shows or prints it: every byte but the zero bytes
+    // of a field that was never assigned.
+    std::string shown() const
+    {
+        std::string text = raw();
+        std::erase(text, '\0');
+        return text;
+    }
 
     static constexpr std::size_t width = N;
 

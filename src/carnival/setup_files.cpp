@@ -78,18 +78,26 @@ std::string ageChampTemplate(const std::vector<std::string>& items)
     return encodeAgeChamps(std::vector<AgeChampEntry>(kAgeChampSlots, freeSlotTemplate(items)));
 }
 
+std::vector<RecordEntry> unsetRecords(const std::vector<SetupEvent>& events)
+{
+    std::vector<RecordEntry> records;
+    records.reserve(kAgeGroups.size() * kSexes.size() * events.size());
+    for (const std::string& age : kAgeGroups)
+        for (const std::string& sex : kSexes)
+            for (const SetupEvent& event : events)
+                records.push_back(unsetRecord(age + sex + event.keyName, event.distance));
+    return records;
+}
+
 void writeInitialRecords(FileTransaction& files, std::string_view programPath, const std::vector<std::string>& items)
 {
+    std::vector<SetupEvent> events;
+    for (const std::string& item : items)
+        events.push_back(setupEvent(item));
     std::string content = pathExists(programPath) ? files.read(programPath) : std::string();
-    int number = 1;
-    for (const std::string& age : kAgeGroups) {
-        for (const std::string& sex : kSexes) {
-            for (const std::string& item : items) {
-                const SetupEvent event = setupEvent(item);
-                storeRecord(content, number++, unsetRecord(age + sex + event.keyName, event.distance));
-            }
-        }
-    }
+    const std::vector<RecordEntry> records = unsetRecords(events);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        storeRecord(content, static_cast<int>(i) + 1, records[i]);
     files.write(programPath, std::move(content));
 }
 

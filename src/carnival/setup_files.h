@@ -2,6 +2,8 @@
 // The starting files the set-up wizard derives from an event list: the
 // template event list, the age champions' template and the unset records.
 
+#include "records_file.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,8 +43,13 @@ std::vector<std::string> readTemplateItems(std::string_view programPath);
 // The age champions' template: 50 free slots naming the events.
 std::string ageChampTemplate(const std::vector<std::string>& items);
 
-// Stages records 1 to 12 x n of a records file: one unset record per age
-// group, sex and event, in that order; later records are left as they were.
+// One unset record per age group, sex and event: ages outer, then Boys
+// before Girls, then the events in list order, so that the record of age a,
+// sex s and event e (each from 1) is number ((a - 1) x 2 + (s - 1)) x n + e.
+std::vector<RecordEntry> unsetRecords(const std::vector<SetupEvent>& events);
+
+// Stages records 1 to 12 x n of a records file: the unset records of the
+// items; later records are left as they were.
 void writeInitialRecords(FileTransaction& files, std::string_view programPath, const std::vector<std::string>& items);
 
 // Stages the age champions' template as boys.dat and girls.dat in the six

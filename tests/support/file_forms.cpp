@@ -75,4 +75,17 @@ std::int32_t recordValueAt(const std::string& file, int number)
     return static_cast<std::int32_t>(value);
 }
 
+std::string recordSlotBytes(std::string_view holder, std::string_view key, std::int32_t value, std::string_view year)
+{
+    std::string slot = padded(holder, 30) + padded(key, 25);
+    for (int i = 0; i < 4; ++i)
+        slot += static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+    return slot + padded(year, 5) + std::string(64, '\0');
+}
+
+std::string unsetSlotBytes(std::string_view key, std::int32_t value)
+{
+    return recordSlotBytes("Orvald Pennimore Askey", key, value, "56 BC");
+}
+
 } // namespace testing_support

@@ -43,4 +43,9 @@ std::string recordSlot(const std::string& file, int number);
 std::string recordKeyAt(const std::string& file, int number);
 std::int32_t recordValueAt(const std::string& file, int number);
 
+// One whole 128-byte slot of a records file: holder, key, value and year at
+// their widths, then zero bytes; and the slot of an unset record.
+std::string recordSlotBytes(std::string_view holder, std::string_view key, std::int32_t value, std::string_view year);
+std::string unsetSlotBytes(std::string_view key, std::int32_t value);
+
 } // namespace testing_support

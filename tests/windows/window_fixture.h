@@ -1,26 +1,15 @@
 #pragma once
-// Drives real windows offscreen in a temporary working folder: message boxes
-// are answered from a script, documents and programs are only recorded, and
-// the end of the program is watched instead of ending the test process.
+// The main program's windows driven offscreen: the shared form fixture with
+// the roads through the main window, its choosers and the result forms.
 
-#include "support/working_folder.h"
+#include "support/form_test.h"
 
-#include "platform/forms.h"
-#include "platform/msgbox.h"
 #include "shell/frmMain.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <deque>
-#include <memory>
-#include <vector>
 
 // One row of a result form: name, house and time or distance.
 struct ResultRow {
@@ -30,35 +19,10 @@ struct ResultRow {
 };
 
 // Every window test drives the forms, the main window among them.
-using platform::Forms;
 using shell::frmMain;
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public FormTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Answers for the next message boxes, in order; a box with no scripted
-    // answer takes its default button.
-    void answer(std::initializer_list<int> answers);
-    const std::vector<platform::MsgBoxCall>& messages() const { return messages_; }
-    QStringList prompts() const;
-    // Message box `index` (from 0) showed this prompt, style and title.
-    void expectMessage(std::size_t index, const QString& prompt, int style, const QString& title);
-
-    // Clicks a control of a window by its object name.
-    void click(QWidget* window, const char* name);
-    template <class T>
-    T* child(QWidget* window, const char* name)
-    {
-        T* found = window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        EXPECT_NE(found, nullptr) << "no control " << name;
-        return found;
-    }
-    QString labelText(QWidget* window, const char* name);
-
-    // Types into a text box as the user does, after emptying it.
-    void type(QWidget* window, const QString& name, const char* text);
     // Picks a house of a house list by its text; "" leaves no choice.
     void pickHouse(QWidget* window, const QString& name, const char* house);
     // Fills one row of a result form: "1st" to "4th" or "Draw".
@@ -94,17 +58,4 @@ protected:
     // The main window is the only window left, visible and showing these
     // house totals, and the program goes on.
     void expectMainWindowAlone(std::array<int, 4> totals);
-
-    // Lets deferred deletions and timers run.
-    void settle(int milliseconds = 0);
-
-    std::unique_ptr<testing_support::WorkingFolder> folder;
-    QStringList openedDocuments;
-    QStringList startedPrograms;
-    bool programEndedAtOnce = false;
-    bool lastWindowGone = false;
-
-private:
-    std::deque<int> answers_;
-    std::vector<platform::MsgBoxCall> messages_;
 };

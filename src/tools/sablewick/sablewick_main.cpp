@@ -1,0 +1,16 @@
+// Sablewick: the empty-records generator. It replaces data\athletics.dat or
+// data\swimming.dat below the current folder by unset records.
+
+#include "platform/forms.h"
+#include "tools/sablewick/Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Sablewick");
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::Forms::show<sablewick::Form1>();
+    return QApplication::exec();
+}
