@@ -108,18 +108,11 @@ void runStep(std::vector<std::string>& messages, Step step)
     }
 }
 
-bool drawLineBlank(const Placing& drawLine)
-{
-    return trimBlanks(drawLine.name).empty() && drawLine.house.empty() && trimBlanks(drawLine.td).empty();
-}
-
 } // namespace
 
 SaveOutcome saveNewResult(ResultForm form)
 {
     SaveOutcome outcome;
-    if (form.drawLineChanged() && drawLineBlank(form.drawLine))
-        form.drawLine.name = std::string(kDrawLineDefault);
     if (!validateForm(form, modDeclareGlobals().eventKind)) {
         outcome.refusal = Refusal::InvalidForm;
         return outcome;
@@ -130,7 +123,7 @@ SaveOutcome saveNewResult(ResultForm form)
         outcome.refusal = Refusal::TiesTypedDifferently;
         return outcome;
     }
-    if (!tied && form.drawLineChanged()) {
+    if (!tied && form.drawLineInUse()) {
         outcome.refusal = Refusal::DrawLineWithoutTie;
         return outcome;
     }
@@ -138,7 +131,7 @@ SaveOutcome saveNewResult(ResultForm form)
     int drawpos = 0;
     try {
         if (tied) {
-            if (!form.drawLineChanged())
+            if (!form.drawLineInUse())
                 form.drawLine.name.clear();
             drawpos = findDrawpos(form);
             writeDrawResult(chosenResultPath(), form, drawpos);

@@ -67,9 +67,10 @@ namespace {
 
 void applyHousePoints(HouseTotals& totals, const ResultForm& form, const std::array<int, 5>& points, int sign)
 {
-    // A row without a house gives nothing, even to a house whose name is empty.
+    // A scored row always has a house (the form check sees to it), so an
+    // empty house text is the house whose name is empty.
     auto apply = [&](const Placing& row, int rowIndex) {
-        if (rowCounts(row, rowIndex) && !row.house.empty())
+        if (rowCounts(row, rowIndex))
             totals.matchHouse(row.house, sign * points[rowIndex]);
     };
     for (int row = 0; row < 4; ++row)
@@ -119,12 +120,14 @@ void setPointsCell(AgeChampEntry& entry, int cellIndex, int points)
         entry.eventPoints[static_cast<std::size_t>(cellIndex)].assign(std::to_string(points));
 }
 
-// The first record whose trimmed name equals `name` exactly (free slots too).
+// The first record whose trimmed name equals `name` as the record would
+// keep it (free slots too).
 int findByName(std::string_view path, std::string_view name, AgeChampEntry& found)
 {
+    const std::string wanted = storedCompetitorName(name);
     for (int number = 1; number <= kAgeChampSlots; ++number) {
         const auto entry = readAgeChamp(path, number);
-        if (entry && entry->name.trimmed() == name) {
+        if (entry && entry->name.trimmed() == wanted) {
             found = *entry;
             return number;
         }

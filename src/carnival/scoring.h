@@ -58,7 +58,9 @@ std::vector<Award> awardsFor(const ResultForm& form, const std::array<int, 5>& p
 enum class SlotOutcome { AddedToCompetitor, NewCompetitor, NoFreeSlot, TotalOutOfRange };
 
 // Awards points to a competitor: the first record with that name (trimmed
-// record name against the name as typed), else the first free slot.
+// record name against the name as the record would keep it, so a trailing
+// blank or a 31st character makes no new competitor), else the first free
+// slot.
 SlotOutcome findAgeChampSlot(std::string_view path, std::string_view name, int points, int cellIndex);
 
 // Takes points back from the first record of that name; nothing when there is

@@ -144,7 +144,10 @@ bool frmEventSetup::addEvent(const QString& name)
         platform::showMsgBox("You forgot to enter a name.", 64, "Oops!");
         return false;
     }
-    if (auto problem = carnival::eventNameProblem(bytes(name))) {
+    const auto storable = platform::storableText(name, "the name of the new event");
+    if (!storable)
+        return false;
+    if (auto problem = carnival::eventNameProblem(*storable)) {
         platform::showMsgBox(qtext(*problem), 64, "Oops!");
         return false;
     }

@@ -338,7 +338,8 @@ TEST_P(TieAtEachPosition, IsStoredInTheDrawFormScoredByTheTieTableAndTakenBackOn
     expectTotals(kStartTotals);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultSaving, TieAtEachPosition, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(ResultSaving, TieAtEachPosition, ::testing::Values(1, 2, 3, 4),
+    ::testing::PrintToStringParamName());
 
 TEST_F(ResultSavingTest, ThreeEqualPlacingsAreStoredAndScoredAsATieOfSecondAndThird)
 {
