@@ -150,6 +150,42 @@ TEST_F(NewCarnivalTest, AMissingTemplateFolderIsNamedAndNothingChanges)
     EXPECT_EQ(whole(), before);
 }
 
+TEST_F(NewCarnivalTest, ATemplateLackingAFolderIsNamedAndNothingChanges)
+{
+    fs::remove_all(folder->root() / "pristine data/swimming/individuals/12");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("pristine data\\swimming\\individuals\\12"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+// A hand-edited carnival file must not make a new carnival move folders
+// outside the data folder.
+TEST_F(NewCarnivalTest, ACarnivalTypeOrYearThatLeavesTheDataFolderChangesNothing)
+{
+    fs::create_directories(folder->root() / "victim");
+    const Tree before = whole();
+    for (const auto& [type, year] : { std::pair { "../../victim", "2001" }, std::pair { "Athletics", "/../../x" } }) {
+        const auto failure = startNewCarnival(newSwimmingCarnival(), type, year, "2010");
+        ASSERT_TRUE(failure.has_value()) << type;
+        EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
+    }
+    EXPECT_EQ(whole(), before);
+}
+
+TEST_F(NewCarnivalTest, AYearTooLargeForTheNumberFormChangesNothing)
+{
+    const Tree before = whole();
+    for (const char* year : { "1000000000000000", "99999999999999999999" }) {
+        const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", year);
+        ASSERT_TRUE(failure.has_value()) << year;
+        EXPECT_NE(failure->find("too large"), std::string::npos) << *failure;
+    }
+    EXPECT_EQ(whole(), before);
+    EXPECT_FALSE(yearProblem("999999999999999").has_value());
+}
+
 TEST_F(NewCarnivalTest, AMissingPointsFileIsNamedAndNothingChanges)
 {
     fs::remove(folder->root() / "data/points.dat");

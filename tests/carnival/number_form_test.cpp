@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 using namespace carnival;
 
 TEST(NumberForm, BlankOrMinusInFrontAndOneBlankAfter)
@@ -61,6 +64,17 @@ TEST(NumberForm, FractionsUseAPointAndNoSeparators)
     EXPECT_EQ(numberForm(12.5), " 12.5 ");
     EXPECT_EQ(numberForm(-2010.25), "-2010.25 ");
     EXPECT_EQ(numberForm(1234567.0), " 1234567 ");
+}
+
+TEST(NumberForm, AlwaysPlainDecimalAndRefusedWhereItCannotBe)
+{
+    EXPECT_EQ(numberForm(0.0000001), " 0.0000001 ");
+    EXPECT_EQ(numberForm(999999999999999.0), " 999999999999999 ");
+    EXPECT_TRUE(fitsNumberForm(999999999999999.0));
+    for (double tooLarge : { 1e15, -1e15, numericValue(std::string(400, '9')) }) {
+        EXPECT_FALSE(fitsNumberForm(tooLarge)) << tooLarge;
+        EXPECT_THROW(numberForm(tooLarge), std::out_of_range) << tooLarge;
+    }
 }
 
 TEST(PrintZones, TheWidestTotalsStillStartOnZoneBoundaries)

@@ -465,6 +465,13 @@ TEST_F(ResultSavingTest, ABlankDrawLineCountsAsUntouched)
     }
     expectTotals({ 26, 32, 38, 44 });
     EXPECT_EQ(readAgeChamp(kBoysPath, 1)->points, 16);
+
+    // The edit follows the same rule.
+    openResultForEditing();
+    ResultForm edited = fourRunners("010.00", "011.00", "012.00", "013.00");
+    edited.drawLine = { "   ", "", "" };
+    EXPECT_EQ(saveEditedResult(edited).refusal, Refusal::None);
+    expectTotals({ 26, 32, 38, 44 });
 }
 
 TEST_F(ResultSavingTest, ABlankDrawLineBesideATieIsStoredWithTheNameCleared)
