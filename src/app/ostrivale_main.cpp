@@ -2,6 +2,7 @@
 // below the current folder, the program folder it is installed in.
 
 #include "platform/forms.h"
+#include "platform/registry.h"
 #include "shell/frmSplash.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     // A loaded but hidden window keeps the program alive; it ends when the
     // last window has been unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::registerSystemInfoProgram();
     platform::Forms::show<shell::frmSplash>();
     return QApplication::exec();
 }

@@ -19,11 +19,15 @@ void openHelpPage(const QString& page)
             48);
         return;
     }
-    const std::filesystem::path folder = std::filesystem::absolute(carnival::resolvePath("help"));
-    QString path = QString::fromStdString(folder.lexically_normal().string()) + QString(page).replace('\\', '/');
     auto& state = carnival::modDeclareGlobals();
-    state.helpPagePath = bytes(path.trimmed());
+    state.helpPagePath = bytes(helpPageFile(page).trimmed());
     openDocument(qtext(state.helpPagePath));
+}
+
+QString helpPageFile(const QString& page)
+{
+    const std::filesystem::path folder = std::filesystem::absolute(carnival::resolvePath("help"));
+    return QString::fromStdString(folder.lexically_normal().string()) + QString(page).replace('\\', '/');
 }
 
 } // namespace platform

@@ -9,4 +9,7 @@ namespace platform {
 // carnival state's helpPagePath. A missing help folder is reported.
 void openHelpPage(const QString& page);
 
+// The full path of a page of the help folder, whether or not it is there.
+QString helpPageFile(const QString& page);
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "frmAbout.h"
+#include "frmEgg.h"
 #include "logo.h"
 #include "startup_failure.h"
 
@@ -20,6 +22,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -86,10 +89,11 @@ frmMain::frmMain()
     Frame1->setFrameShape(QFrame::StyledPanel);
     auto* panel = new QGridLayout(Frame1);
     panel->setHorizontalSpacing(16);
-    auto* Label3 = platform::namedLabel("Label3", "Progressive Points:", Frame1);
+    Label3 = platform::namedLabel("Label3", "Progressive Points:", Frame1);
     QFont panelTitle = Label3->font();
     panelTitle.setBold(true);
     Label3->setFont(panelTitle);
+    Label3->installEventFilter(this);
     panel->addWidget(Label3, 0, 0, 1, 2);
     const char* defaultHouses[] = { "Tamsett:", "Brindrel:", "Corrow:", "Elvane:" };
     for (int i = 0; i < 4; ++i) {
@@ -102,9 +106,10 @@ frmMain::frmMain()
         panel->addWidget(lblhouse[i], i + 1, 0);
         panel->addWidget(lblPoints[i], i + 1, 1);
     }
+    lblhouse[0]->installEventFilter(this);
     panel->setColumnStretch(0, 1);
 
-    auto* pctLogo = platform::namedLabel("pctLogo", QString(), this);
+    pctLogo = platform::namedLabel("pctLogo", QString(), this);
     pctLogo->setPixmap(ostrivaleLogo(120));
     pctLogo->setAlignment(Qt::AlignCenter);
     addHover(pctLogo, kHoverGeneral);
@@ -155,6 +160,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         const auto it = hoverTexts_.constFind(watched);
         if (it != hoverTexts_.constEnd())
             lblHelp->setText(it.value());
+    }
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+    if (mouse && mouse->button() == Qt::LeftButton) {
+        if (event->type() == QEvent::MouseButtonDblClick && watched == Label3)
+            Label3_DblClick();
+        else if (event->type() == QEvent::MouseButtonDblClick && watched == pctLogo)
+            pctLogo_DblClick();
+        else if (event->type() == QEvent::MouseButtonRelease && watched == lblhouse[0]
+            && lblhouse[0]->rect().contains(mouse->position().toPoint()))
+            lblhouse1_Click();
     }
     return Form::eventFilter(watched, event);
 }
@@ -224,7 +239,8 @@ void frmMain::cmdNew_Click()
 
 void frmMain::cmdAbout_Click()
 {
-    // The About window arrives later.
+    platform::Forms::show<frmAbout>();
+    hide();
 }
 
 void frmMain::cmdHelp_Click()
@@ -237,6 +253,27 @@ void frmMain::cmdQuit_Click()
     platform::showMsgBox("Are you sure you want to quit?", 308, "Ostrivale");
     if (carnival::modDeclareGlobals().lastMsgBoxAnswer == platform::kAnswerYes)
         platform::endProgram();
+}
+
+void frmMain::Label3_DblClick()
+{
+    platform::showMsgBox("Lame Easter Egg - Congrats! You have found the Lame Easter Egg.", 0, "Lame Easter Egg");
+}
+
+void frmMain::lblhouse1_Click()
+{
+    carnival::modDeclareGlobals().eggStage = 2;
+}
+
+// The hidden game opens once for each click on the first house's label.
+void frmMain::pctLogo_DblClick()
+{
+    auto& state = carnival::modDeclareGlobals();
+    if (state.eggStage != 2)
+        return;
+    platform::showMsgBoxDroppingAnswer("Click to shoot, space to reload. Have fun!", 0);
+    platform::Forms::show<frmEgg>();
+    state.eggStage = 0;
 }
 
 } // namespace shell

@@ -28,6 +28,10 @@ public:
     void cmdAbout_Click();
     void cmdQuit_Click();
 
+    void Label3_DblClick();
+    void lblhouse1_Click();
+    void pctLogo_DblClick();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,6 +45,8 @@ private:
     QLabel* lblHelp;
     QLabel* lblhouse[4];
     QLabel* lblPoints[4];
+    QLabel* Label3;
+    QLabel* pctLogo;
     QHash<QObject*, QString> hoverTexts_;
 };
 
