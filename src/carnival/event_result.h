@@ -82,7 +82,8 @@ struct StoredResult {
 // Reads an event result file. The Draw form is taken when the first line
 // trimmed is "Draw" and the file holds the Draw form's 17 lines; a plain
 // result whose first competitor is called Draw stays a plain result.
-// Throws DataFileError when the file is missing or too short.
+// Throws DataFileError when the file is missing or too short, or when the
+// Draw form's tie position lies outside the 16-bit range.
 StoredResult readEventResult(std::string_view path);
 
 } // namespace carnival

@@ -80,7 +80,7 @@ frmEventSetup::frmEventSetup()
         this));
     texts->addWidget(text("lblLimits",
         QString("A carnival has 1 to %1 events. An event name may have up to %2 characters (%3 without its blanks) "
-                "and none of \\ / : * ? \" < > |.")
+                "and may not hold \\ / : * ? \" < > | or two dots in a row.")
             .arg(carnival::kMaxEvents)
             .arg(carnival::kMaxEventNameLength)
             .arg(carnival::kMaxEventKeyLength),
