@@ -3,6 +3,8 @@
 #include "record_io.h"
 #include "text_files.h"
 
+#include <algorithm>
+
 namespace carnival {
 
 namespace {
@@ -76,17 +78,10 @@ std::vector<AgeChampEntry> readAgeChampFile(std::string_view programPath)
     return decodeAgeChamps(readFileContent(programPath));
 }
 
-std::optional<AgeChampEntry> readAgeChamp(std::string_view programPath, int number)
+void storeAgeChamps(std::string& content, const std::vector<AgeChampEntry>& entries)
 {
-    char record[kAgeChampRecordSize];
-    if (!readSlot(programPath, number, kAgeChampRecordSize, record, kAgeChampRecordSize))
-        return std::nullopt;
-    return decodeAgeChamp(record);
-}
-
-void writeAgeChamp(std::string_view programPath, int number, const AgeChampEntry& entry)
-{
-    writeSlot(programPath, number, encodeAgeChamp(entry).data(), kAgeChampRecordSize);
+    const std::string records = encodeAgeChamps(entries);
+    content.replace(0, std::min(records.size(), content.size()), records);
 }
 
 } // namespace carnival

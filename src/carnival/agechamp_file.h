@@ -1,12 +1,12 @@
 #pragma once
 // The age-champion files data\<type>\individuals\<age>\<sex>.dat: 50 records
-// of 512 bytes, each a competitor with a points total and per-event cells.
+// of 512 bytes, each a competitor with a points total and per-event cells,
+// read whole, changed in memory and written back whole.
 
 #include "fixed_text.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,7 +47,8 @@ std::string encodeAgeChamps(const std::vector<AgeChampEntry>& entries);
 // cannot be read.
 std::vector<AgeChampEntry> readAgeChampFile(std::string_view programPath);
 
-std::optional<AgeChampEntry> readAgeChamp(std::string_view programPath, int number);
-void writeAgeChamp(std::string_view programPath, int number, const AgeChampEntry& entry);
+// Puts the records back into the content they were decoded from: the file
+// keeps its length and any cut-short tail.
+void storeAgeChamps(std::string& content, const std::vector<AgeChampEntry>& entries);
 
 } // namespace carnival

@@ -90,23 +90,38 @@ std::vector<EventEntry> readEventList(std::string_view programPath)
     return events;
 }
 
-void writePointsUpdate(const std::array<std::int16_t, kHouseCount>& totals)
+std::string pointsUpdateContent(const std::array<std::int16_t, kHouseCount>& totals)
 {
     std::vector<std::string> items;
     for (std::int16_t total : totals)
         items.push_back(numberForm(static_cast<long long>(total)));
-    writeFileAtomically(kPointsFile, printZones(items) + std::string(kLineEnd));
+    return printZones(items) + std::string(kLineEnd);
+}
+
+void writePointsUpdate(const std::array<std::int16_t, kHouseCount>& totals)
+{
+    writeFileAtomically(kPointsFile, pointsUpdateContent(totals));
+}
+
+std::string pointsResetContent()
+{
+    const std::string zero = numberForm(0LL);
+    return joinLines({zero, zero, zero, zero});
 }
 
 void writePointsReset()
 {
-    const std::string zero = numberForm(0LL);
-    writeFileAtomically(kPointsFile, joinLines({zero, zero, zero, zero}));
+    writeFileAtomically(kPointsFile, pointsResetContent());
+}
+
+std::string carnivalFileContent(std::string_view type, std::string_view typedYear)
+{
+    return joinLines({std::string(type), numberForm(numericValue(typedYear))});
 }
 
 void writeCarnivalFile(std::string_view type, std::string_view typedYear)
 {
-    writeFileAtomically(kCarnivalFile, joinLines({std::string(type), numberForm(numericValue(typedYear))}));
+    writeFileAtomically(kCarnivalFile, carnivalFileContent(type, typedYear));
 }
 
 void writeHousesFile(const std::array<std::string, kHouseCount>& names)

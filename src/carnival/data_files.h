@@ -32,11 +32,14 @@ std::vector<EventEntry> readEventList(std::string_view programPath);
 std::string eventListPath(std::string_view carnivalType);
 
 // The update form: the four totals in print zones on one line.
+std::string pointsUpdateContent(const std::array<std::int16_t, kHouseCount>& totals);
 void writePointsUpdate(const std::array<std::int16_t, kHouseCount>& totals);
 // The reset form: four lines of 0.
+std::string pointsResetContent();
 void writePointsReset();
 // The carnival file with the type and the numeric value of the typed year,
 // which must fit the number form (yearProblem in new_carnival.h).
+std::string carnivalFileContent(std::string_view type, std::string_view typedYear);
 void writeCarnivalFile(std::string_view type, std::string_view typedYear);
 // The houses file: four names exactly as typed.
 void writeHousesFile(const std::array<std::string, kHouseCount>& names);

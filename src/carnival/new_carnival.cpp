@@ -1,16 +1,20 @@
 #include "new_carnival.h"
 
+#include "carnival_state.h"
 #include "data_error.h"
 #include "data_files.h"
-#include "carnival_state.h"
+#include "file_transaction.h"
 #include "fixed_text.h"
 #include "number_form.h"
 #include "paths.h"
 #include "safe_text.h"
 #include "text_files.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace carnival {
@@ -42,30 +46,71 @@ bool pathTaken(std::string_view programPath)
     return fs::exists(resolvePath(programPath), ec);
 }
 
-// The steps taken so far, undone in reverse order when a later one fails.
-struct Undo {
-    fs::path movedFrom, movedTo;           // current folder -> backup
-    fs::path copiedFolder;                 // template copy
-    fs::path pointsFrom, pointsTo;         // points file -> backup
-    std::optional<std::string> oldCarnival;
-
-    void rollBack()
+// Folders moved so far, moved back in reverse order unless the whole start
+// succeeded.
+class FolderMoves {
+public:
+    ~FolderMoves()
     {
         std::error_code ec;
-        // Undoing must not fail in turn: the steps after this one still run.
-        if (oldCarnival) {
-            try {
-                writeFileAtomically(kCarnivalFile, *oldCarnival);
-            } catch (const DataFileError&) {
-            }
-        }
-        if (!pointsTo.empty())
-            fs::rename(pointsTo, pointsFrom, ec);
-        if (!copiedFolder.empty())
-            fs::remove_all(copiedFolder, ec);
-        if (!movedTo.empty())
-            fs::rename(movedTo, movedFrom, ec);
+        for (auto move = done_.rbegin(); move != done_.rend(); ++move)
+            fs::rename(move->second, move->first, ec);
     }
+
+    void move(const fs::path& from, const fs::path& to, const std::string& programPath)
+    {
+        std::error_code ec;
+        fs::rename(from, to, ec);
+        if (ec)
+            throw DataFileError(programPath, "the folder cannot be moved.");
+        done_.emplace_back(from, to);
+    }
+
+    void keep() { done_.clear(); }
+
+private:
+    std::vector<std::pair<fs::path, fs::path>> done_;
+};
+
+// A copy of the template tree beside the live folder, removed again unless
+// it was moved into place.
+class TemplateCopy {
+public:
+    TemplateCopy(const NewCarnival& kind, const fs::path& live)
+        : path_(live.string() + ".new~")
+    {
+        std::error_code ec;
+        fs::remove_all(path_, ec); // left over from an interrupted start
+        fs::copy(resolvePath(kind.templateFolder), path_, fs::copy_options::recursive, ec);
+        if (ec || fileWriteFailsForTests(kind.liveFolder) || !syncTree(path_)) {
+            fs::remove_all(path_, ec);
+            throw DataFileError(kind.templateFolder, "the template folder cannot be copied (is the disk full?).");
+        }
+    }
+    ~TemplateCopy()
+    {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    // The copied files reach the disk before the copy is moved into place.
+    static bool syncTree(const fs::path& root)
+    {
+        std::error_code ec;
+        for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+            const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC);
+            const bool synced = fd >= 0 && ::fsync(fd) == 0;
+            if (fd >= 0)
+                ::close(fd);
+            if (!synced)
+                return false;
+        }
+        return !ec;
+    }
+
+    fs::path path_;
 };
 
 // The part of the type's template tree that a new carnival needs and cannot
@@ -129,36 +174,24 @@ std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string
     if (auto problem = newCarnivalProblem(kind, currentType, currentYear))
         return problem;
 
-    Undo undo;
-    std::error_code ec;
     try {
+        const std::string oldPoints = readFileContent(kPointsFile);
         const fs::path current = resolvePath(currentFolder(currentType));
         const fs::path backup = resolvePath(backupFolderPath(currentType, currentYear));
-        fs::rename(current, backup, ec);
-        if (ec)
-            throw DataFileError(currentFolder(currentType), "the folder cannot be moved to its backup.");
-        undo.movedFrom = current;
-        undo.movedTo = backup;
-
         const fs::path live = resolvePath(kind.liveFolder);
-        fs::copy(resolvePath(kind.templateFolder), live, fs::copy_options::recursive, ec);
-        undo.copiedFolder = live;
-        if (ec)
-            throw DataFileError(kind.templateFolder, "the template folder cannot be copied.");
+        TemplateCopy copy(kind, live);
+        FolderMoves moves;
+        moves.move(current, backup, currentFolder(currentType));
+        moves.move(copy.path(), live, kind.liveFolder);
 
-        const fs::path points = resolvePath(kPointsFile);
-        fs::rename(points, backup / "points.dat", ec);
-        if (ec)
-            throw DataFileError(std::string(kPointsFile), "the file cannot be moved to the backup folder.");
-        undo.pointsFrom = points;
-        undo.pointsTo = backup / "points.dat";
-
-        writePointsReset();
-        undo.oldCarnival = readFileContent(kCarnivalFile);
-        writeCarnivalFile(kind.typeWord, typedYear);
+        FileTransaction files;
+        files.write(backupFolderPath(currentType, currentYear) + "\\points.dat", oldPoints);
+        files.write(kPointsFile, pointsResetContent());
+        files.write(kCarnivalFile, carnivalFileContent(kind.typeWord, typedYear));
+        files.commit();
+        moves.keep();
     } catch (const DataFileError& error) {
-        undo.rollBack();
-        return error.userMessage() + " The carnival was left as it was.";
+        return "The new carnival was not started: " + error.userMessage() + " The carnival was left as it was.";
     }
     return std::nullopt;
 }

@@ -1,6 +1,9 @@
 #include "paths.h"
 
 #include <cctype>
+#include <dirent.h>
+#include <map>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -41,6 +44,49 @@ bool equalIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return result;
+}
+
+std::vector<std::string> listFolder(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!listing)
+        return names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(listing);
+    return names;
+}
+
+// What the outermost PathScope remembers.
+struct ScopeMemory {
+    std::map<fs::path, std::vector<std::string>> listings;
+    std::map<std::string, fs::path, std::less<>> resolved;
+};
+int scopeDepth = 0;
+std::unique_ptr<ScopeMemory> scopeMemory;
+
+const std::vector<std::string>& folderListing(const fs::path& folder, std::vector<std::string>& unscoped)
+{
+    if (!scopeMemory) {
+        unscoped = listFolder(folder);
+        return unscoped;
+    }
+    auto found = scopeMemory->listings.find(folder);
+    if (found == scopeMemory->listings.end())
+        found = scopeMemory->listings.emplace(folder, listFolder(folder)).first;
+    return found->second;
+}
+
 // The entry of folder whose name matches component; the exact name wins.
 fs::path matchComponent(const fs::path& folder, const std::string& component)
 {
@@ -48,30 +94,61 @@ fs::path matchComponent(const fs::path& folder, const std::string& component)
     const fs::path exact = folder / component;
     if (fs::exists(fs::symlink_status(exact, ec)))
         return exact;
-    const fs::path searched = folder.empty() ? fs::path(".") : folder;
-    for (fs::directory_iterator it(searched, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    // The installed folders and files are named in lower case, while the
+    // program writes "Athletics" or "Boys": trying that first spares a listing.
+    const fs::path lowerCase = folder / lowered(component);
+    if (lowerCase != exact && fs::exists(fs::symlink_status(lowerCase, ec)))
+        return lowerCase;
+    std::vector<std::string> unscoped;
+    for (const std::string& name : folderListing(folder, unscoped))
         if (equalIgnoringCase(name, component))
             return folder / name;
-    }
     return exact;
 }
 
 } // namespace
 
+// Resolves component by component; inside a PathScope every prefix is
+// remembered, so the files of one folder share its resolution.
 fs::path resolvePath(std::string_view programPath)
 {
     fs::path result;
+    std::string prefix;
     bool absolute = !programPath.empty() && (programPath[0] == '/' || programPath[0] == '\\');
-    if (absolute)
+    if (absolute) {
         result = "/";
+        prefix = "/";
+    }
     for (const std::string& component : splitComponents(programPath)) {
+        prefix += component;
+        prefix += '\\';
+        if (scopeMemory) {
+            const auto found = scopeMemory->resolved.find(prefix);
+            if (found != scopeMemory->resolved.end()) {
+                result = found->second;
+                continue;
+            }
+        }
         if (component == "." || component == "..")
             result /= component;
         else
             result = matchComponent(result, component);
+        if (scopeMemory)
+            scopeMemory->resolved.emplace(prefix, result);
     }
     return result.empty() ? fs::path(".") : result;
+}
+
+PathScope::PathScope()
+{
+    if (scopeDepth++ == 0)
+        scopeMemory = std::make_unique<ScopeMemory>();
+}
+
+PathScope::~PathScope()
+{
+    if (--scopeDepth == 0)
+        scopeMemory.reset();
 }
 
 bool fileExists(std::string_view programPath)

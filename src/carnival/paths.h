@@ -18,4 +18,17 @@ bool folderExists(std::string_view programPath);
 // True when anything (a file, a folder) stands at the path.
 bool pathExists(std::string_view programPath);
 
+// While a PathScope lives, each folder is listed at most once and each path
+// resolved once: an operation that reads and writes several files in the
+// same folders pays for the case-insensitive search only the first time.
+// Only for operations that create, move or remove no folder. Scopes nest; the
+// outermost one holds the memory.
+class PathScope {
+public:
+    PathScope();
+    ~PathScope();
+    PathScope(const PathScope&) = delete;
+    PathScope& operator=(const PathScope&) = delete;
+};
+
 } // namespace carnival

@@ -3,9 +3,13 @@
 #include "carnival_state.h"
 #include "fixed_text.h"
 #include "number_form.h"
+#include "paths.h"
 #include "records_file.h"
+#include "text_files.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace carnival {
 
@@ -20,9 +24,32 @@ std::string padTD(std::int32_t performance, std::string_view eventKind)
 
 namespace {
 
-bool keyMatches(const RecordEntry& record, std::string_view key)
+std::string_view trimmedView(std::string_view text)
 {
-    return record.key.trimmed() == key;
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The records among numbers 1 to 300 whose trimmed key is `key`, in file
+// order, with their numbers. The keys are compared where they stand in the
+// content, so only the matching records are decoded.
+std::vector<std::pair<int, RecordEntry>> matchingRecords(std::string_view content, std::string_view key)
+{
+    constexpr std::size_t kKeyAt = 30;
+    constexpr std::size_t kKeyWidth = 25;
+    std::vector<std::pair<int, RecordEntry>> found;
+    for (int number = 1; number <= kRecordSearchLimit; ++number) {
+        const std::size_t at = static_cast<std::size_t>(number - 1) * kRecordSlotSize;
+        if (at + kRecordDataSize > content.size())
+            break;
+        const char first = content[at + kKeyAt];
+        if ((first == ' ' || key.empty() || first == key.front())
+            && trimmedView(content.substr(at + kKeyAt, kKeyWidth)) == key)
+            found.emplace_back(number, decodeRecords(content.substr(at, kRecordDataSize)).front());
+    }
+    return found;
 }
 
 } // namespace
@@ -31,34 +58,25 @@ std::optional<std::string> recordCaption(std::string_view recordsPath, std::stri
     std::string_view eventKind)
 {
     std::optional<std::string> caption;
-    for (int number = 1; number <= kRecordSearchLimit; ++number) {
-        const auto record = readRecord(recordsPath, number);
-        if (!record)
-            break;
-        if (!keyMatches(*record, key))
-            continue;
-        modDeclareGlobals().currentRecord = *record;
-        if (isUnsetRecord(*record))
+    PathScope paths;
+    const std::string content = pathExists(recordsPath) ? readFileContent(recordsPath) : std::string();
+    for (const auto& [number, record] : matchingRecords(content, key)) {
+        modDeclareGlobals().currentRecord = record;
+        if (isUnsetRecord(record))
             caption = std::string(kRecordNotSet);
         else
-            caption = record->key.trimmed() + " record set by " + record->holder.trimmed()
-                + " with a Time/Distance of " + padTD(record->value, eventKind) + " in " + record->year.trimmed();
+            caption = record.key.trimmed() + " record set by " + record.holder.trimmed()
+                + " with a Time/Distance of " + padTD(record.value, eventKind) + " in " + record.year.trimmed();
     }
     return caption;
 }
 
-std::optional<std::string> checkRecord(std::string_view recordsPath, std::string_view key,
+std::optional<std::string> checkRecord(std::string& recordsContent, std::string_view key,
     std::string_view eventKind, std::string_view firstName, std::string_view firstTD, std::string_view year)
 {
-    for (int number = 1; number <= kRecordSearchLimit; ++number) {
-        const auto found = readRecord(recordsPath, number);
-        if (!found)
-            return std::nullopt;
-        if (!keyMatches(*found, key))
-            continue;
-
+    for (const auto& [number, found] : matchingRecords(recordsContent, key)) {
         RecordEntry& record = modDeclareGlobals().currentRecord;
-        record = *found;
+        record = found;
         const double performance = numericValue(trimBlanks(firstTD));
         const std::string kind = trimBlanks(eventKind);
         const bool broken = (kind == "Time" && record.value > performance)
@@ -71,7 +89,7 @@ std::optional<std::string> checkRecord(std::string_view recordsPath, std::string
         record.holder.assign(firstName);
         record.value = static_cast<std::int32_t>(std::nearbyint(performance));
         record.year.assign(year);
-        writeRecord(recordsPath, number, record);
+        storeRecord(recordsContent, number, record);
         return announcement;
     }
     return std::nullopt;

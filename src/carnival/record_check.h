@@ -20,11 +20,11 @@ std::string padTD(std::int32_t performance, std::string_view eventKind);
 std::optional<std::string> recordCaption(std::string_view recordsPath, std::string_view key,
     std::string_view eventKind);
 
-// Compares the first place with the first matching record. When it is better
-// the record is rewritten with the new holder, the performance rounded to a
-// whole number (a half to the even neighbour) and the carnival year, and the
-// announcement is returned.
-std::optional<std::string> checkRecord(std::string_view recordsPath, std::string_view key,
+// Compares the first place with the first matching record of a records
+// file's content. When it is better the record is rewritten in the content
+// with the new holder, the performance rounded to a whole number (a half to
+// the even neighbour) and the carnival year, and the announcement is returned.
+std::optional<std::string> checkRecord(std::string& recordsContent, std::string_view key,
     std::string_view eventKind, std::string_view firstName, std::string_view firstTD, std::string_view year);
 
 } // namespace carnival

@@ -1,6 +1,5 @@
 #include "records_file.h"
 
-#include "data_error.h"
 #include "paths.h"
 #include "record_io.h"
 #include "text_files.h"
@@ -74,26 +73,15 @@ std::vector<RecordEntry> readRecordsFile(std::string_view programPath)
     return decodeRecords(readFileContent(programPath));
 }
 
-int recordCount(std::string_view programPath)
+void storeRecord(std::string& content, int number, const RecordEntry& record)
 {
-    const std::uintmax_t size = fileSize(resolvePath(programPath));
-    return static_cast<int>((size + kRecordSlotSize - kRecordDataSize) / kRecordSlotSize);
-}
-
-std::optional<RecordEntry> readRecord(std::string_view programPath, int number)
-{
-    char slot[kRecordDataSize];
-    if (!readSlot(programPath, number, kRecordSlotSize, slot, kRecordDataSize))
-        return std::nullopt;
-    return decode(slot);
-}
-
-void writeRecord(std::string_view programPath, int number, const RecordEntry& record)
-{
-    char slot[kRecordSlotSize];
-    std::memset(slot, 0, sizeof slot);
-    encode(record, slot);
-    writeSlot(programPath, number, slot, kRecordSlotSize);
+    if (number < 1)
+        return;
+    const std::size_t at = static_cast<std::size_t>(number - 1) * kRecordSlotSize;
+    if (content.size() < at + kRecordSlotSize)
+        content.resize(at + kRecordSlotSize, '\0');
+    std::memset(content.data() + at, 0, kRecordSlotSize);
+    encode(record, content.data() + at);
 }
 
 } // namespace carnival

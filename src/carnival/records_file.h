@@ -1,6 +1,7 @@
 #pragma once
 // The records files data\athletics.dat and data\swimming.dat: 128-byte slots,
-// one record in the first 64 bytes of each, read and written by number.
+// one record in the first 64 bytes of each. A file is read whole, changed in
+// memory slot by slot and written back whole.
 
 #include "fixed_text.h"
 
@@ -48,15 +49,9 @@ std::string encodeRecords(const std::vector<RecordEntry>& records);
 // that exists but cannot be read (or is a folder) throws DataFileError.
 std::vector<RecordEntry> readRecordsFile(std::string_view programPath);
 
-// Number of records the file holds; a last slot cut short after its 64 data
-// bytes counts. A missing file holds none.
-int recordCount(std::string_view programPath);
-
-// Record number `number` (from 1), or nothing when the file is too short.
-std::optional<RecordEntry> readRecord(std::string_view programPath, int number);
-
-// Writes record `number` in place; the file is created when missing and never
-// cut short. Throws DataFileError when the file cannot be written.
-void writeRecord(std::string_view programPath, int number, const RecordEntry& record);
+// Puts a record into slot `number` (from 1) of a records file's content, the
+// slot written in full (bytes 64 to 127 zero). Every other byte is kept; a
+// content that ends before the slot is filled with zero bytes up to it.
+void storeRecord(std::string& content, int number, const RecordEntry& record);
 
 } // namespace carnival

@@ -1,8 +1,10 @@
 #include "result_saving.h"
 
+#include "agechamp_file.h"
 #include "carnival_state.h"
 #include "data_error.h"
 #include "data_files.h"
+#include "file_transaction.h"
 #include "fixed_text.h"
 #include "paths.h"
 #include "record_check.h"
@@ -13,6 +15,22 @@
 namespace carnival {
 
 namespace {
+
+constexpr std::string_view kResultNotSaved = "The result was not saved: ";
+constexpr std::string_view kEventNotDeleted = "The event was not deleted: ";
+constexpr std::string_view kEventNotOpened = "The event cannot be edited: ";
+
+// One operation on the data files: each folder resolved once, each file read
+// once, every change committed together.
+struct Operation {
+    PathScope paths;
+    FileTransaction files;
+};
+
+// A step that cannot go ahead; the operation then changes nothing.
+struct Refused {
+    std::string reason;
+};
 
 std::string chosenResultPath()
 {
@@ -31,195 +49,231 @@ bool chosenEventIsRelay()
     return trimBlanks(modDeclareGlobals().selectedEvent) == "Relay";
 }
 
-HouseTotals currentTotals()
+HouseTotals totalsFrom(const std::array<std::int16_t, kHouseCount>& points)
 {
-    const CarnivalState& state = modDeclareGlobals();
     HouseTotals totals;
-    totals.names = state.houseNames;
+    totals.names = modDeclareGlobals().houseNames;
     for (int i = 0; i < kHouseCount; ++i)
-        totals.points[i] = state.housePoints[i];
+        totals.points[i] = points[i];
     return totals;
 }
 
-// Keeps the new totals and writes the points file, unless a total would
-// leave the range the file can hold.
-void storeTotals(const HouseTotals& totals, std::vector<std::string>& messages)
+std::array<std::int16_t, kHouseCount> checkedTotals(const HouseTotals& totals)
 {
     const int outOfRange = totals.houseOutOfRange();
-    if (outOfRange >= 0) {
-        messages.push_back("The points of this event were not added to the house totals: the total of "
-            + totals.names[outOfRange] + " would pass the largest total Ostrivale can keep (-32768 to 32767).");
-        return;
-    }
+    if (outOfRange >= 0)
+        throw Refused { "the total of " + totals.names[outOfRange]
+            + " would leave the range of totals Ostrivale can keep (-32768 to 32767)." };
     std::array<std::int16_t, kHouseCount> points {};
     for (int i = 0; i < kHouseCount; ++i)
         points[i] = static_cast<std::int16_t>(totals.points[i]);
-    writePointsUpdate(points);
-    modDeclareGlobals().housePoints = points;
+    return points;
 }
 
-void awardIndividuals(const ResultForm& form, const std::array<int, 5>& points, std::vector<std::string>& messages)
+// Stages the points file with the new totals; refused when one would leave
+// the range the file can hold.
+std::array<std::int16_t, kHouseCount> stageTotals(FileTransaction& files, const HouseTotals& totals)
+{
+    const auto points = checkedTotals(totals);
+    files.write(kPointsFile, pointsUpdateContent(points));
+    return points;
+}
+
+// Applies a change to the records of the chosen age-champion file and stages
+// the file when anything changed.
+template <class Change>
+void changeAgeChamps(FileTransaction& files, Change change)
 {
     const std::string path = chosenAgeChampPath();
-    const int cell = eventCellIndex(modDeclareGlobals().selectedEvent);
-    for (const Award& award : awardsFor(form, points)) {
-        switch (findAgeChampSlot(path, award.name, award.points, cell)) {
-        case SlotOutcome::NoFreeSlot:
-            messages.push_back("There is no room left for a new competitor in " + path + " (it holds "
-                + std::to_string(50) + " competitors), so the " + std::to_string(award.points) + " points of "
-                + award.name + " were not recorded for the age champions.");
-            break;
-        case SlotOutcome::TotalOutOfRange:
-            messages.push_back("The " + std::to_string(award.points) + " points of " + award.name
-                + " were not recorded: the competitor's total would pass 32767.");
-            break;
-        default:
-            break;
-        }
-    }
+    std::string content = files.read(path);
+    std::vector<AgeChampEntry> entries = decodeAgeChamps(content);
+    const std::vector<AgeChampEntry> before = entries;
+    change(entries, eventCellIndex(modDeclareGlobals().selectedEvent));
+    if (entries == before)
+        return;
+    storeAgeChamps(content, entries);
+    files.write(path, std::move(content));
 }
 
-void awardHousePoints(const ResultForm& form, const std::array<int, 5>& points, HouseTotals totals,
+void awardIndividuals(FileTransaction& files, const ResultForm& form, const std::array<int, 5>& points,
     std::vector<std::string>& messages)
 {
-    addHousePoints(totals, form, points);
-    storeTotals(totals, messages);
+    const std::string path = chosenAgeChampPath();
+    changeAgeChamps(files, [&](std::vector<AgeChampEntry>& entries, int cell) {
+        for (const Award& award : awardsFor(form, points)) {
+            switch (findAgeChampSlot(entries, award.name, award.points, cell)) {
+            case SlotOutcome::NoFreeSlot:
+                messages.push_back("There is no room left for a new competitor in " + path + " (it holds "
+                    + std::to_string(kAgeChampSlots) + " competitors), so the " + std::to_string(award.points)
+                    + " points of " + award.name + " were not recorded for the age champions.");
+                break;
+            case SlotOutcome::TotalOutOfRange:
+                messages.push_back("The " + std::to_string(award.points) + " points of " + award.name
+                    + " were not recorded: the competitor's total would pass 32767.");
+                break;
+            default:
+                break;
+            }
+        }
+    });
 }
 
-void runRecordCheck(const ResultForm& form, std::vector<std::string>& messages)
+void takeBackIndividuals(FileTransaction& files, const ResultForm& form, const std::array<int, 5>& points)
+{
+    changeAgeChamps(files, [&](std::vector<AgeChampEntry>& entries, int cell) {
+        for (const Award& award : awardsFor(form, points))
+            removeIndividualPoints(entries, award.name, award.points, cell);
+    });
+}
+
+void checkRecordOf(FileTransaction& files, const ResultForm& form, std::vector<std::string>& messages)
 {
     const CarnivalState& state = modDeclareGlobals();
-    const auto announcement = checkRecord(recordsFilePath(state.carnivalType),
-        recordKey(state.selectedAge, state.selectedSex, state.selectedEvent), state.eventKind,
-        form.places[0].name, form.places[0].td, state.carnivalYear);
-    if (announcement)
-        messages.push_back(*announcement);
+    const std::string path = recordsFilePath(state.carnivalType);
+    if (!pathExists(path))
+        return;
+    std::string content = files.read(path);
+    const auto announcement = checkRecord(content, recordKey(state.selectedAge, state.selectedSex,
+        state.selectedEvent), state.eventKind, form.places[0].name, form.places[0].td, state.carnivalYear);
+    if (!announcement)
+        return;
+    files.write(path, std::move(content));
+    messages.push_back(*announcement);
 }
 
-// Runs one step after the result is stored; a failing file is reported and
-// the remaining steps still run.
-template <class Step>
-void runStep(std::vector<std::string>& messages, Step step)
+// Stages the result and everything it scores, then commits.
+void saveAndScore(Operation& operation, const ResultForm& form, const std::string& resultContent,
+    const std::array<int, 5>& points, bool individuals, HouseTotals totals, std::vector<std::string>& messages)
 {
+    operation.files.write(chosenResultPath(), resultContent);
+    if (individuals)
+        awardIndividuals(operation.files, form, points, messages);
+    addHousePoints(totals, form, points);
+    const auto newTotals = stageTotals(operation.files, totals);
+    checkRecordOf(operation.files, form, messages);
+    operation.files.commit();
+    modDeclareGlobals().housePoints = newTotals;
+}
+
+SaveOutcome notSaved(std::string_view operation, std::string reason, std::vector<std::string> before = {})
+{
+    before.push_back(std::string(operation) + reason);
+    return SaveOutcome { Refusal::NotSaved, std::move(before) };
+}
+
+// Runs the steps of a save; a failing file or a refused step leaves every
+// file as it was and is the only message.
+template <class Steps>
+SaveOutcome runSave(Steps steps)
+{
+    SaveOutcome outcome;
     try {
-        step();
+        Operation operation;
+        steps(operation, outcome.messages);
     } catch (const DataFileError& error) {
-        messages.push_back(error.userMessage());
+        return notSaved(kResultNotSaved, error.userMessage());
+    } catch (const Refused& refused) {
+        return notSaved(kResultNotSaved, refused.reason);
     }
+    return outcome;
 }
 
 } // namespace
 
 SaveOutcome saveNewResult(ResultForm form)
 {
-    SaveOutcome outcome;
-    if (!validateForm(form, modDeclareGlobals().eventKind)) {
-        outcome.refusal = Refusal::InvalidForm;
-        return outcome;
-    }
+    if (!validateForm(form, modDeclareGlobals().eventKind))
+        return SaveOutcome { Refusal::InvalidForm, {} };
 
     const bool tied = !numericTiePairs(form).empty();
-    if (tied && !tiesTypedAlike(form)) {
-        outcome.refusal = Refusal::TiesTypedDifferently;
-        return outcome;
-    }
-    if (!tied && form.drawLineInUse()) {
-        outcome.refusal = Refusal::DrawLineWithoutTie;
-        return outcome;
-    }
+    if (tied && !tiesTypedAlike(form))
+        return SaveOutcome { Refusal::TiesTypedDifferently, {} };
+    if (!tied && form.drawLineInUse())
+        return SaveOutcome { Refusal::DrawLineWithoutTie, {} };
 
     int drawpos = 0;
-    try {
-        if (tied) {
-            if (!form.drawLineInUse())
-                form.drawLine.name.clear();
-            drawpos = findDrawpos(form);
-            writeDrawResult(chosenResultPath(), form, drawpos);
-        } else {
-            writePlainResult(chosenResultPath(), form);
-        }
-    } catch (const DataFileError& error) {
-        outcome.refusal = Refusal::ResultNotWritten;
-        outcome.messages.push_back(error.userMessage());
-        return outcome;
-    }
-
-    auto& messages = outcome.messages;
-    if (chosenEventIsRelay()) {
-        runStep(messages, [&] { awardHousePoints(form, relayPoints(drawpos), currentTotals(), messages); });
+    std::string content;
+    if (tied) {
+        if (!form.drawLineInUse())
+            form.drawLine.name.clear();
+        drawpos = findDrawpos(form);
+        content = joinLines(drawFormLines(form, drawpos));
     } else {
-        runStep(messages, [&] { awardIndividuals(form, normalPoints(drawpos), messages); });
-        runStep(messages, [&] { awardHousePoints(form, normalPoints(drawpos), currentTotals(), messages); });
+        content = joinLines(plainFormLines(form));
     }
-    runStep(messages, [&] { runRecordCheck(form, messages); });
-    return outcome;
+    const bool relay = chosenEventIsRelay();
+    return runSave([&](Operation& operation, std::vector<std::string>& messages) {
+        saveAndScore(operation, form, content, relay ? relayPoints(drawpos) : normalPoints(drawpos), !relay,
+            totalsFrom(modDeclareGlobals().housePoints), messages);
+    });
 }
 
 SaveOutcome saveEditedResult(const ResultForm& form)
 {
-    SaveOutcome outcome;
-    if (!validateForm(form, modDeclareGlobals().eventKind)) {
-        outcome.refusal = Refusal::InvalidForm;
-        return outcome;
-    }
-    auto& messages = outcome.messages;
-    const std::string path = chosenResultPath();
+    if (!validateForm(form, modDeclareGlobals().eventKind))
+        return SaveOutcome { Refusal::InvalidForm, {} };
+
     const auto ties = numericTiePairs(form);
     if (!ties.empty()) {
-        for (std::size_t i = 0; i < ties.size(); ++i) {
-            messages.emplace_back(kDrawInEdit);
-            if (fileExists(path))
-                runStep(messages, [&] { deleteFile(path); });
+        // A tie cannot be scored here: the event is deleted and must be
+        // entered again.
+        const std::vector<std::string> messages(ties.size(), std::string(kDrawInEdit));
+        try {
+            Operation operation;
+            if (fileExists(chosenResultPath())) {
+                operation.files.remove(chosenResultPath());
+                operation.files.commit();
+            }
+        } catch (const DataFileError& error) {
+            return notSaved(kEventNotDeleted, error.userMessage(), messages);
         }
-        return outcome;
+        return SaveOutcome { Refusal::None, messages };
     }
 
-    try {
-        writePlainResult(path, form);
-    } catch (const DataFileError& error) {
-        outcome.refusal = Refusal::ResultNotWritten;
-        messages.push_back(error.userMessage());
-        return outcome;
-    }
-    runStep(messages, [&] { awardIndividuals(form, normalPoints(0), messages); });
-    runStep(messages, [&] {
-        readPointsFile();
-        awardHousePoints(form, normalPoints(0), currentTotals(), messages);
+    return runSave([&](Operation& operation, std::vector<std::string>& messages) {
+        // The edit scores on the totals of the points file.
+        saveAndScore(operation, form, joinLines(plainFormLines(form)), normalPoints(0), true,
+            totalsFrom(readPoints()), messages);
     });
-    runStep(messages, [&] { runRecordCheck(form, messages); });
-    return outcome;
 }
 
 OpenedResult openResultForEditing()
 {
     OpenedResult opened;
-    opened.stored = readEventResult(chosenResultPath());
-    const StoredResult& stored = opened.stored;
-    auto& messages = opened.messages;
-
-    const bool knownTie = stored.drawpos >= 1 && stored.drawpos <= 4;
-    if (!stored.isDraw || knownTie) {
-        const auto points = normalPoints(stored.isDraw ? stored.drawpos : 0);
-        runStep(messages, [&] {
-            HouseTotals totals = currentTotals();
+    try {
+        Operation operation;
+        opened.stored = readEventResult(chosenResultPath());
+        const StoredResult& stored = opened.stored;
+        const bool knownTie = stored.drawpos >= 1 && stored.drawpos <= 4;
+        if (!stored.isDraw || knownTie) {
+            const auto points = normalPoints(stored.isDraw ? stored.drawpos : 0);
+            HouseTotals totals = totalsFrom(modDeclareGlobals().housePoints);
             takeBackHousePoints(totals, stored.form, points);
-            storeTotals(totals, messages);
-        });
-        runStep(messages, [&] {
-            const std::string path = chosenAgeChampPath();
-            const int cell = eventCellIndex(modDeclareGlobals().selectedEvent);
-            for (const Award& award : awardsFor(stored.form, points))
-                removeIndividualPoints(path, award.name, award.points, cell);
-        });
+            const auto newTotals = stageTotals(operation.files, totals);
+            takeBackIndividuals(operation.files, stored.form, points);
+            operation.files.commit();
+            modDeclareGlobals().housePoints = newTotals;
+        }
+    } catch (const DataFileError& error) {
+        opened.failure = std::string(kEventNotOpened) + error.userMessage();
+        return opened;
+    } catch (const Refused& refused) {
+        opened.failure = std::string(kEventNotOpened) + refused.reason;
+        return opened;
     }
-    if (stored.isDraw)
-        messages.emplace_back(kEnterDrawAgain);
+    if (opened.stored.isDraw)
+        opened.messages.emplace_back(kEnterDrawAgain);
     return opened;
 }
 
-void deleteChosenResult()
+std::optional<std::string> deleteChosenResult()
 {
-    deleteFile(chosenResultPath());
+    try {
+        deleteFile(chosenResultPath());
+    } catch (const DataFileError& error) {
+        return std::string(kEventNotDeleted) + error.userMessage();
+    }
+    return std::nullopt;
 }
 
 } // namespace carnival

@@ -5,6 +5,7 @@
 
 #include "event_result.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,13 +23,16 @@ enum class Refusal {
     InvalidForm,        // the form check failed: nothing written
     DrawLineWithoutTie, // a draw line with no tie: nothing written
     TiesTypedDifferently,
-    ResultNotWritten    // the event result file could not be written
+    NotSaved            // a file failed or a house total would leave its
+                        // range: no file changed, the messages say why
 };
 
+// Each operation below changes all of its files or none of them: every file
+// is read once, the changes are made in memory and committed together.
 struct SaveOutcome {
     Refusal refusal = Refusal::None;
-    // Messages for the user, in order (records broken, points that could not
-    // be stored, files that failed).
+    // Messages for the user, in order (points that could not be stored,
+    // records broken; or why nothing was saved).
     std::vector<std::string> messages;
 };
 
@@ -45,14 +49,17 @@ SaveOutcome saveEditedResult(const ResultForm& form);
 struct OpenedResult {
     StoredResult stored;
     std::vector<std::string> messages;
+    // Why the event cannot be edited; nothing was changed then and the
+    // event's points are still counted.
+    std::optional<std::string> failure;
 };
 
 // Opening an event in the edit window: reads the stored result and takes its
-// house points and individual points back at once. Throws DataFileError when
-// the result cannot be read.
+// house points and individual points back at once.
 OpenedResult openResultForEditing();
 
 // Deletes the chosen event's result file (its points are already taken back).
-void deleteChosenResult();
+// Returns why it could not be deleted.
+std::optional<std::string> deleteChosenResult();
 
 } // namespace carnival

@@ -2,9 +2,7 @@
 
 #include "agechamp_file.h"
 #include "carnival_state.h"
-#include "data_error.h"
 #include "fixed_text.h"
-#include "paths.h"
 
 #include <limits>
 
@@ -120,69 +118,54 @@ void setPointsCell(AgeChampEntry& entry, int cellIndex, int points)
         entry.eventPoints[static_cast<std::size_t>(cellIndex)].assign(std::to_string(points));
 }
 
-// The first record whose trimmed name equals `name` as the record would
-// keep it (free slots too).
-int findByName(std::string_view path, std::string_view name, AgeChampEntry& found)
+// The first record whose trimmed name equals `name` as the record would keep
+// it (free slots too).
+AgeChampEntry* findByName(std::vector<AgeChampEntry>& entries, std::string_view name)
 {
     const std::string wanted = storedCompetitorName(name);
-    for (int number = 1; number <= kAgeChampSlots; ++number) {
-        const auto entry = readAgeChamp(path, number);
-        if (entry && entry->name.trimmed() == wanted) {
-            found = *entry;
-            return number;
-        }
-    }
-    return 0;
+    for (std::size_t i = 0; i < entries.size() && i < kAgeChampSlots; ++i)
+        if (entries[i].name.trimmed() == wanted)
+            return &entries[i];
+    return nullptr;
 }
 
-int findFreeSlot(std::string_view path, AgeChampEntry& found)
+AgeChampEntry* findFreeSlot(std::vector<AgeChampEntry>& entries)
 {
-    for (int number = 1; number <= kAgeChampSlots; ++number) {
-        const auto entry = readAgeChamp(path, number);
-        if (entry && isFreeSlot(*entry)) {
-            found = *entry;
-            return number;
-        }
-    }
-    return 0;
+    for (std::size_t i = 0; i < entries.size() && i < kAgeChampSlots; ++i)
+        if (isFreeSlot(entries[i]))
+            return &entries[i];
+    return nullptr;
 }
 
 } // namespace
 
-SlotOutcome findAgeChampSlot(std::string_view path, std::string_view name, int points, int cellIndex)
+SlotOutcome findAgeChampSlot(std::vector<AgeChampEntry>& entries, std::string_view name, int points, int cellIndex)
 {
-    if (!fileExists(path))
-        throw DataFileError(std::string(path), "the age champions' file is missing.");
-    AgeChampEntry entry;
-    if (const int number = findByName(path, name, entry)) {
-        const int total = entry.points + points;
+    if (AgeChampEntry* entry = findByName(entries, name)) {
+        const int total = entry->points + points;
         if (total < kMinTotal || total > kMaxTotal)
             return SlotOutcome::TotalOutOfRange;
-        entry.points = static_cast<std::int16_t>(total);
-        setPointsCell(entry, cellIndex, points);
-        writeAgeChamp(path, number, entry);
+        entry->points = static_cast<std::int16_t>(total);
+        setPointsCell(*entry, cellIndex, points);
         return SlotOutcome::AddedToCompetitor;
     }
-    if (const int number = findFreeSlot(path, entry)) {
-        entry.name.assign(name);
-        entry.points = static_cast<std::int16_t>(points);
-        setPointsCell(entry, cellIndex, points);
-        writeAgeChamp(path, number, entry);
+    if (AgeChampEntry* entry = findFreeSlot(entries)) {
+        entry->name.assign(name);
+        entry->points = static_cast<std::int16_t>(points);
+        setPointsCell(*entry, cellIndex, points);
         return SlotOutcome::NewCompetitor;
     }
     return SlotOutcome::NoFreeSlot;
 }
 
-void removeIndividualPoints(std::string_view path, std::string_view name, int points, int cellIndex)
+void removeIndividualPoints(std::vector<AgeChampEntry>& entries, std::string_view name, int points, int cellIndex)
 {
     if (trimBlanks(name).empty())
         return;
-    AgeChampEntry entry;
-    if (const int number = findByName(path, name, entry)) {
-        const int total = entry.points - points;
-        entry.points = static_cast<std::int16_t>(total < kMinTotal ? kMinTotal : total);
-        setPointsCell(entry, cellIndex, 0);
-        writeAgeChamp(path, number, entry);
+    if (AgeChampEntry* entry = findByName(entries, name)) {
+        const int total = entry->points - points;
+        entry->points = static_cast<std::int16_t>(total < kMinTotal ? kMinTotal : total);
+        setPointsCell(*entry, cellIndex, 0);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // House points and individual points of an event, and taking them back.
 
+#include "agechamp_file.h"
 #include "event_result.h"
 
 #include <array>
@@ -57,14 +58,14 @@ std::vector<Award> awardsFor(const ResultForm& form, const std::array<int, 5>& p
 
 enum class SlotOutcome { AddedToCompetitor, NewCompetitor, NoFreeSlot, TotalOutOfRange };
 
-// Awards points to a competitor: the first record with that name (trimmed
-// record name against the name as the record would keep it, so a trailing
-// blank or a 31st character makes no new competitor), else the first free
-// slot.
-SlotOutcome findAgeChampSlot(std::string_view path, std::string_view name, int points, int cellIndex);
+// Awards points to a competitor among the records of an age-champion file:
+// the first record with that name (trimmed record name against the name as
+// the record would keep it, so a trailing blank or a 31st character makes no
+// new competitor), else the first free slot.
+SlotOutcome findAgeChampSlot(std::vector<AgeChampEntry>& entries, std::string_view name, int points, int cellIndex);
 
 // Takes points back from the first record of that name; nothing when there is
 // none or the name is blank.
-void removeIndividualPoints(std::string_view path, std::string_view name, int points, int cellIndex);
+void removeIndividualPoints(std::vector<AgeChampEntry>& entries, std::string_view name, int points, int cellIndex);
 
 } // namespace carnival

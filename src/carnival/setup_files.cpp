@@ -3,6 +3,7 @@
 #include "agechamp_file.h"
 #include "carnival_state.h"
 #include "data_error.h"
+#include "file_transaction.h"
 #include "fixed_text.h"
 #include "number_form.h"
 #include "paths.h"
@@ -10,12 +11,8 @@
 #include "safe_text.h"
 #include "text_files.h"
 
-#include <filesystem>
-#include <system_error>
 
 namespace carnival {
-
-namespace fs = std::filesystem;
 
 SetupEvent setupEvent(std::string_view item)
 {
@@ -76,63 +73,47 @@ std::vector<std::string> readTemplateItems(std::string_view programPath)
     return lines;
 }
 
-void writeAgeChampTemplate(std::string_view programPath, const std::vector<std::string>& items)
+std::string ageChampTemplate(const std::vector<std::string>& items)
 {
-    const AgeChampEntry entry = freeSlotTemplate(items);
-    for (int number = 1; number <= kAgeChampSlots; ++number)
-        writeAgeChamp(programPath, number, entry);
+    return encodeAgeChamps(std::vector<AgeChampEntry>(kAgeChampSlots, freeSlotTemplate(items)));
 }
 
-void writeInitialRecords(std::string_view programPath, const std::vector<std::string>& items)
+void writeInitialRecords(FileTransaction& files, std::string_view programPath, const std::vector<std::string>& items)
 {
+    std::string content = pathExists(programPath) ? files.read(programPath) : std::string();
     int number = 1;
     for (const std::string& age : kAgeGroups) {
         for (const std::string& sex : kSexes) {
             for (const std::string& item : items) {
                 const SetupEvent event = setupEvent(item);
-                writeRecord(programPath, number++, unsetRecord(age + sex + event.keyName, event.distance));
+                storeRecord(content, number++, unsetRecord(age + sex + event.keyName, event.distance));
             }
         }
     }
+    files.write(programPath, std::move(content));
 }
 
-namespace {
-
-void copyFile(std::string_view from, std::string_view to)
-{
-    std::error_code ec;
-    fs::copy_file(resolvePath(from), resolvePath(to), fs::copy_options::overwrite_existing, ec);
-    if (ec)
-        throw DataFileError(std::string(to), "the file cannot be copied from " + std::string(from) + ".");
-}
-
-} // namespace
-
-void copyfilesaround(std::string_view type)
+void copyfilesaround(FileTransaction& files, std::string_view type, const std::string& champions)
 {
     const std::string workFile = type == "athletics" ? "athletic_agechamp.dat" : "swimming_agechamp.dat";
     const std::string folder = type == "athletics" ? "pristine data\\athletics" : "pristine data\\swimming";
-    copyFile(workFile, "girls.dat");
-    copyFile(workFile, "boys.dat");
     for (const char* file : { "boys.dat", "girls.dat" })
         for (const std::string& age : kAgeGroups)
-            copyFile(file, folder + "\\individuals\\" + age + "\\" + file);
-    deleteFile(workFile);
-    deleteFile("boys.dat");
-    deleteFile("girls.dat");
+            files.write(folder + "\\individuals\\" + age + "\\" + file, champions);
+    for (const std::string& leftOver : { workFile, std::string("boys.dat"), std::string("girls.dat") })
+        if (fileExists(leftOver))
+            files.remove(leftOver);
 }
 
 const SetupPass& athleticsPass()
 {
-    static const SetupPass pass { "athletics", "pristine data\\athletics\\events.dat", "athletic_agechamp.dat",
-        "data\\athletics.dat" };
+    static const SetupPass pass { "athletics", "pristine data\\athletics\\events.dat", "data\\athletics.dat" };
     return pass;
 }
 
 const SetupPass& swimmingPass()
 {
-    static const SetupPass pass { "swimming", "pristine data\\swimming\\events.dat", "swimming_agechamp.dat",
-        "data\\swimming.dat" };
+    static const SetupPass pass { "swimming", "pristine data\\swimming\\events.dat", "data\\swimming.dat" };
     return pass;
 }
 
@@ -142,12 +123,13 @@ void saveSetupPass(const SetupPass& pass, const std::vector<std::string>& items)
         if (!folderExists("pristine data\\" + pass.type + "\\individuals\\" + age))
             throw DataFileError("pristine data\\" + pass.type + "\\individuals\\" + age, "the folder is missing.");
 
-    fs::remove(resolvePath(pass.workFile));
-    writeAgeChampTemplate(pass.workFile, items);
-    writeFileAtomically(pass.templateList, eventListContent(items));
-    writeInitialRecords(pass.recordsFile, items);
+    PathScope paths;
+    FileTransaction files;
+    files.write(pass.templateList, eventListContent(items));
+    writeInitialRecords(files, pass.recordsFile, items);
+    copyfilesaround(files, pass.type, ageChampTemplate(items));
+    files.commit();
     modDeclareGlobals().carnivalType = pass.type;
-    copyfilesaround(pass.type);
 }
 
 } // namespace carnival

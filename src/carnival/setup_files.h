@@ -9,6 +9,8 @@
 
 namespace carnival {
 
+class FileTransaction;
+
 inline constexpr int kMaxEvents = 20;
 // "17+Girls" and the event's key name must fit the 25 characters of a key.
 inline constexpr std::size_t kMaxEventKeyLength = 17;
@@ -36,30 +38,30 @@ std::string eventListContent(const std::vector<std::string>& items);
 // The items of a template list: every line after line 1.
 std::vector<std::string> readTemplateItems(std::string_view programPath);
 
-// 50 free slots naming the events, written to an age champions' file.
-void writeAgeChampTemplate(std::string_view programPath, const std::vector<std::string>& items);
+// The age champions' template: 50 free slots naming the events.
+std::string ageChampTemplate(const std::vector<std::string>& items);
 
-// Records 1 to 12 x n: one unset record per age group, sex and event, in that
-// order, written in place; later records are left as they were.
-void writeInitialRecords(std::string_view programPath, const std::vector<std::string>& items);
+// Stages records 1 to 12 x n of a records file: one unset record per age
+// group, sex and event, in that order; later records are left as they were.
+void writeInitialRecords(FileTransaction& files, std::string_view programPath, const std::vector<std::string>& items);
 
-// Places the age champions' work file as boys.dat and girls.dat in the six
-// individuals folders of the type's template tree, then deletes the work
-// files. type is "athletics" or "swimming".
-void copyfilesaround(std::string_view type);
+// Stages the age champions' template as boys.dat and girls.dat in the six
+// individuals folders of the type's template tree, and the deletion of the
+// work files an earlier, interrupted set-up may have left in the working
+// folder. type is "athletics" or "swimming".
+void copyfilesaround(FileTransaction& files, std::string_view type, const std::string& champions);
 
 // The template files of one type, from the list being edited.
 struct SetupPass {
     std::string type;          // "athletics" or "swimming"
     std::string templateList;  // pristine data\<type>\events.dat
-    std::string workFile;      // the age champions' work file
     std::string recordsFile;   // data\<type>.dat
 };
 const SetupPass& athleticsPass();
 const SetupPass& swimmingPass();
 
-// Writes every file of one pass: work file, template list, records, then the
-// placed age champions' templates.
+// Writes every file of one pass, all or none: the template list, the
+// records and the placed age champions' templates. Throws DataFileError.
 void saveSetupPass(const SetupPass& pass, const std::vector<std::string>& items);
 
 } // namespace carnival

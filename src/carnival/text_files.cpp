@@ -6,24 +6,12 @@
 #include "paths.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 namespace carnival {
 
-namespace fs = std::filesystem;
-
 std::string readFileContent(std::string_view programPath)
 {
-    const fs::path path = resolvePath(programPath);
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        throw DataFileError(std::string(programPath), "the file is missing.");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw DataFileError(std::string(programPath), "the file cannot be opened for reading.");
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return readResolvedFile(resolvePath(programPath), programPath);
 }
 
 void writeFileAtomically(std::string_view programPath, std::string_view content)

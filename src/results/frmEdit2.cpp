@@ -1,7 +1,6 @@
 #include "frmEdit2.h"
 
 #include "carnival/carnival_state.h"
-#include "carnival/data_error.h"
 #include "carnival/data_files.h"
 #include "carnival/fixed_text.h"
 #include "carnival/result_saving.h"
@@ -45,11 +44,10 @@ void frmEdit2::Form_Load()
     applyHundredMetresRule();
     showRecordLine();
 
-    carnival::OpenedResult opened;
-    try {
-        opened = carnival::openResultForEditing();
-    } catch (const carnival::DataFileError& error) {
-        platform::showMsgBox(qtext(error.userMessage()) + "\n\nThe event cannot be edited.", 48);
+    const carnival::OpenedResult opened = carnival::openResultForEditing();
+    if (opened.failure) {
+        // Nothing was taken back, so the event must not be edited.
+        platform::showMsgBox(qtext(*opened.failure) + "\n\nNothing was changed: the event keeps its points.", 48);
         leaveWithFreshMainWindow();
         return;
     }
@@ -114,7 +112,7 @@ void frmEdit2::cmdGo_Click()
         return;
     }
     showMessages(outcome.messages);
-    if (outcome.refusal == carnival::Refusal::ResultNotWritten)
+    if (outcome.refusal == carnival::Refusal::NotSaved)
         return;
     leaveWithFreshMainWindow();
 }
@@ -124,10 +122,8 @@ void frmEdit2::cmdCancel_Click()
     platform::showMsgBox("Are you sure you wish to delete this event?", 20);
     if (carnival::modDeclareGlobals().lastMsgBoxAnswer != platform::kAnswerYes)
         return;
-    try {
-        carnival::deleteChosenResult();
-    } catch (const carnival::DataFileError& error) {
-        platform::showMsgBox(qtext(error.userMessage()), 48);
+    if (const auto failure = carnival::deleteChosenResult()) {
+        platform::showMsgBox(qtext(*failure), 48);
         return;
     }
     leaveWithFreshMainWindow();

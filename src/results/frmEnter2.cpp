@@ -61,7 +61,7 @@ void frmEnter2::cmdGo_Click()
     case carnival::Refusal::TiesTypedDifferently:
         platform::showMsgBox(qtext(carnival::kTiesTypedDifferently), 48, "Oops!");
         return;
-    case carnival::Refusal::ResultNotWritten:
+    case carnival::Refusal::NotSaved:
         showMessages(outcome.messages);
         return;
     case carnival::Refusal::None:

@@ -232,7 +232,8 @@ void frmEventSetup::cmdNext_Click()
     try {
         carnival::saveSetupPass(athletics ? carnival::athleticsPass() : carnival::swimmingPass(), items);
     } catch (const carnival::DataFileError& error) {
-        platform::showMsgBox(qtext(error.userMessage()), 48);
+        const QString pass = athletics ? "athletics" : "swimming";
+        platform::showMsgBox("The " + pass + " events were not saved: " + qtext(error.userMessage()), 48);
         return;
     }
     if (athletics) {

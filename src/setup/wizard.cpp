@@ -205,7 +205,7 @@ void frmHouses::Command1_Click()
     try {
         carnival::writeHousesFile(names);
     } catch (const carnival::DataFileError& error) {
-        platform::showMsgBox(platform::qtext(error.userMessage()), 48);
+        platform::showMsgBox("The house names were not saved: " + platform::qtext(error.userMessage()), 48);
         return;
     }
     nextWizardStep<frmNew3>(this);

@@ -7,6 +7,7 @@
 #include "carnival/paths.h"
 #include "carnival/records_file.h"
 
+#include "support/carnival_layout.h"
 #include "support/working_folder.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@
 
 using namespace carnival;
 using testing_support::WorkingFolder;
+using testing_support::putAgeChamp;
+using testing_support::storedAgeChamp;
 
 class DataFilesTest : public ::testing::Test {
 protected:
@@ -478,10 +481,10 @@ TEST_F(DataFilesTest, AgeChampPathFindsTheLowerCaseCopy)
     modDeclareGlobals().carnivalType = "Athletics";
     AgeChampEntry entry = freeSlotTemplate({ "100m" });
     entry.name.assign("Ann Example");
-    writeAgeChamp(ageChampPath("17+", "Girls"), 7, entry);
+    putAgeChamp(ageChampPath("17+", "Girls"), 7, entry);
     EXPECT_FALSE(folder.exists("data/athletics/individuals/17+/Girls.dat"));
     EXPECT_EQ(folder.read("data/athletics/individuals/17+/girls.dat").substr(6 * 512, 11), "Ann Example");
-    EXPECT_EQ(readAgeChamp(ageChampPath("17+", "Girls"), 7), entry);
+    EXPECT_EQ(storedAgeChamp(ageChampPath("17+", "Girls"), 7), entry);
 }
 
 TEST_F(DataFilesTest, BackupFolderJoinsTypeAndYearWithoutSeparator)

@@ -2,6 +2,7 @@
 // the template tree, points back to zero and the new carnival file; a refused
 // or failed start leaves every file as it was.
 
+#include "carnival/file_transaction.h"
 #include "carnival/new_carnival.h"
 
 #include "support/carnival_layout.h"
@@ -236,25 +237,31 @@ TEST_F(NewCarnivalTest, ALiveFolderOfTheNewTypeInTheWayChangesNothing)
     EXPECT_EQ(whole(), before);
 }
 
-// ---- A failure part way is undone ---------------------------------------------
+// ---- A failure at any file changes nothing ----------------------------------------
 
-TEST_F(NewCarnivalTest, AFailedPointsResetRollsEverythingBack)
+struct NewCarnivalFault {
+    const char* name;
+    const char* file; // the end of the failing file's or folder's path
+    const char* named;
+};
+
+class NewCarnivalFaultTest : public NewCarnivalTest, public ::testing::WithParamInterface<NewCarnivalFault> {};
+
+TEST_P(NewCarnivalFaultTest, LeavesEveryFileAsItWas)
 {
-    // The new points file cannot be written: its temporary name is a folder.
-    fs::create_directories(folder->root() / "data/points.dat.new~");
     const Tree before = whole();
+    failFileWritesForTests(GetParam().file);
     const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    failFileWritesForTests("");
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("data\\points.dat"), std::string::npos) << *failure;
+    EXPECT_NE(failure->find(GetParam().named), std::string::npos) << *failure;
+    EXPECT_NE(failure->find("new carnival was not started"), std::string::npos) << *failure;
     EXPECT_EQ(whole(), before);
 }
 
-TEST_F(NewCarnivalTest, AFailedCarnivalFileRollsEverythingBack)
-{
-    fs::create_directories(folder->root() / "data/carnival.dat.new~");
-    const Tree before = whole();
-    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
-    EXPECT_EQ(whole(), before);
-}
+INSTANTIATE_TEST_SUITE_P(NewCarnival, NewCarnivalFaultTest,
+    ::testing::Values(NewCarnivalFault { "TemplateCopy", "data/swimming", "pristine data\\swimming" },
+        NewCarnivalFault { "BackedUpPoints", "athletics2001/points.dat", "data\\Athletics2001\\points.dat" },
+        NewCarnivalFault { "Points", "data/points.dat", "data\\points.dat" },
+        NewCarnivalFault { "CarnivalFile", "data/carnival.dat", "data\\carnival.dat" }),
+    [](const ::testing::TestParamInfo<NewCarnivalFault>& info) { return std::string(info.param.name); });

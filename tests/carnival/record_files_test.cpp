@@ -21,7 +21,7 @@ TEST(RecordsFile, RecordsSitInTheFirst64BytesOf128ByteSlots)
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/athletics.dat", "");
     RecordEntry record = unsetRecord("12Boys100m", false);
-    writeRecord("data\\athletics.dat", 2, record);
+    putRecord("data\\athletics.dat", 2, record);
     const std::string bytes = folder.read("data/athletics.dat");
     ASSERT_EQ(bytes.size(), 256u);
     EXPECT_EQ(bytes.substr(0, 128), std::string(128, '\0'));
@@ -29,32 +29,32 @@ TEST(RecordsFile, RecordsSitInTheFirst64BytesOf128ByteSlots)
     EXPECT_EQ(bytes.substr(158, 25), "12Boys100m               ");
     EXPECT_EQ(bytes.substr(183, 4), std::string("\x30\x1B\x0F\x00", 4)); // 990000
     EXPECT_EQ(bytes.substr(187, 5), "56 BC");
-    EXPECT_EQ(readRecord("data\\athletics.dat", 2), record);
-    EXPECT_FALSE(readRecord("data\\athletics.dat", 3).has_value());
+    EXPECT_EQ(storedRecord("data\\athletics.dat", 2), record);
+    EXPECT_FALSE(storedRecord("data\\athletics.dat", 3).has_value());
 }
 
 TEST(RecordsFile, WritingInPlaceNeverTruncates)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/swimming.dat", std::string(128 * 10, 'x'));
-    writeRecord("data\\swimming.dat", 1, unsetRecord("k", true));
+    putRecord("data\\swimming.dat", 1, unsetRecord("k", true));
     const std::string bytes = folder.read("data/swimming.dat");
     EXPECT_EQ(bytes.size(), 1280u);
     EXPECT_EQ(bytes.substr(128), std::string(128 * 9, 'x'));
-    EXPECT_EQ(readRecord("data\\swimming.dat", 1)->value, 1);
+    EXPECT_EQ(storedRecord("data\\swimming.dat", 1)->value, 1);
 }
 
 TEST(RecordsFile, ALastSlotCutShortAfterItsDataStillReads)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/a.dat", "");
-    writeRecord("data\\a.dat", 1, unsetRecord("first", false));
-    writeRecord("data\\a.dat", 2, unsetRecord("second", false));
+    putRecord("data\\a.dat", 1, unsetRecord("first", false));
+    putRecord("data\\a.dat", 2, unsetRecord("second", false));
     std::filesystem::resize_file(folder.root() / "data/a.dat", 128 + 64);
-    EXPECT_EQ(recordCount("data\\a.dat"), 2);
-    EXPECT_EQ(readRecord("data\\a.dat", 2)->key.trimmed(), "second");
+    EXPECT_EQ(readRecordsFile("data\\a.dat").size(), 2u);
+    EXPECT_EQ(storedRecord("data\\a.dat", 2)->key.trimmed(), "second");
     std::filesystem::resize_file(folder.root() / "data/a.dat", 128 + 63);
-    EXPECT_EQ(recordCount("data\\a.dat"), 1);
+    EXPECT_EQ(readRecordsFile("data\\a.dat").size(), 1u);
 }
 
 TEST(RecordsFile, KeysAreCutAt25)
@@ -84,11 +84,11 @@ TEST(AgeChampFile, RecordsRoundTripWithNegativePoints)
     entry.name.assign("Ann Example");
     entry.points = -6;
     entry.eventPoints[0].assign("8");
-    writeAgeChamp("data\\boys.dat", 50, entry);
+    putAgeChamp("data\\boys.dat", 50, entry);
     EXPECT_EQ(folder.read("data/boys.dat").size(), 25600u);
-    EXPECT_EQ(readAgeChamp("data\\boys.dat", 50), entry);
-    EXPECT_FALSE(isFreeSlot(*readAgeChamp("data\\boys.dat", 50)));
-    EXPECT_FALSE(readAgeChamp("data\\boys.dat", 51).has_value());
+    EXPECT_EQ(storedAgeChamp("data\\boys.dat", 50), entry);
+    EXPECT_FALSE(isFreeSlot(*storedAgeChamp("data\\boys.dat", 50)));
+    EXPECT_FALSE(storedAgeChamp("data\\boys.dat", 51).has_value());
 }
 
 TEST(RecordsFile, RewritingTheFirstRecordsLeavesLaterOnesByteForByte)
@@ -96,7 +96,7 @@ TEST(RecordsFile, RewritingTheFirstRecordsLeavesLaterOnesByteForByte)
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     std::filesystem::create_directory(folder.root() / "data");
     for (int r = 1; r <= 144; ++r)
-        writeRecord("data\\athletics.dat", r,
+        putRecord("data\\athletics.dat", r,
             recordEntry("old" + std::to_string(r), "Holder " + std::to_string(r), r, "2009"));
     // Bytes 64 to 127 of the old slots carry something the writer never put there.
     std::string before = folder.read("data/athletics.dat");
@@ -106,14 +106,14 @@ TEST(RecordsFile, RewritingTheFirstRecordsLeavesLaterOnesByteForByte)
     folder.write("data/athletics.dat", before);
 
     for (int r = 1; r <= 96; ++r)
-        writeRecord("data\\Athletics.dat", r, unsetRecord("new" + std::to_string(r), false));
+        putRecord("data\\Athletics.dat", r, unsetRecord("new" + std::to_string(r), false));
 
     const std::string after = folder.read("data/athletics.dat");
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.substr(96 * 128), before.substr(96 * 128));
-    EXPECT_EQ(readRecord("data\\athletics.dat", 96)->key.trimmed(), "new96");
-    EXPECT_EQ(readRecord("data\\athletics.dat", 97)->key.trimmed(), "old97");
-    EXPECT_EQ(recordCount("data\\athletics.dat"), 144);
+    EXPECT_EQ(storedRecord("data\\athletics.dat", 96)->key.trimmed(), "new96");
+    EXPECT_EQ(storedRecord("data\\athletics.dat", 97)->key.trimmed(), "old97");
+    EXPECT_EQ(readRecordsFile("data\\athletics.dat").size(), 144u);
 }
 
 TEST(RecordsFile, WritingFarBeyondTheEndFillsTheGapWithZeros)
@@ -121,15 +121,15 @@ TEST(RecordsFile, WritingFarBeyondTheEndFillsTheGapWithZeros)
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     std::filesystem::create_directory(folder.root() / "data");
     const RecordEntry first = unsetRecord("12Boys100m", false);
-    writeRecord("data\\swimming.dat", 1, first);
+    putRecord("data\\swimming.dat", 1, first);
     const std::string firstSlot = folder.read("data/swimming.dat");
-    writeRecord("data\\swimming.dat", 5, unsetRecord("12Boys800m", false));
+    putRecord("data\\swimming.dat", 5, unsetRecord("12Boys800m", false));
     const std::string bytes = folder.read("data/swimming.dat");
     ASSERT_EQ(bytes.size(), 5u * 128u);
     EXPECT_EQ(bytes.substr(0, 128), firstSlot);
     EXPECT_EQ(bytes.substr(128, 3 * 128), std::string(3 * 128, '\0'));
-    EXPECT_EQ(recordCount("data\\swimming.dat"), 5);
-    const RecordEntry gap = *readRecord("data\\swimming.dat", 3);
+    EXPECT_EQ(readRecordsFile("data\\swimming.dat").size(), 5u);
+    const RecordEntry gap = *storedRecord("data\\swimming.dat", 3);
     EXPECT_EQ(gap, RecordEntry {});
     EXPECT_FALSE(isUnsetRecord(gap));
     EXPECT_NE(gap.holder.trimmed(), "");
@@ -143,19 +143,19 @@ TEST(RecordsFile, AFileEndingAfterTheDataOfItsLastSlotReadsAndGrowsOnlyWhenWritt
     std::string bytes(128 + 64, '\0');
     {
         folder.write("data/a.dat", "");
-        writeRecord("data\\a.dat", 1, first);
-        writeRecord("data\\a.dat", 2, second);
+        putRecord("data\\a.dat", 1, first);
+        putRecord("data\\a.dat", 2, second);
         bytes = folder.read("data/a.dat").substr(0, 128 + 64);
     }
     folder.write("data/a.dat", bytes);
-    EXPECT_EQ(readRecord("data\\a.dat", 2), second);
-    EXPECT_FALSE(readRecord("data\\a.dat", 3).has_value());
+    EXPECT_EQ(storedRecord("data\\a.dat", 2), second);
+    EXPECT_FALSE(storedRecord("data\\a.dat", 3).has_value());
 
-    writeRecord("data\\a.dat", 1, second); // an earlier slot: the file keeps its length
+    putRecord("data\\a.dat", 1, second); // an earlier slot: the file keeps its length
     EXPECT_EQ(folder.read("data/a.dat").size(), 128u + 64u);
-    writeRecord("data\\a.dat", 2, first); // the short slot itself
+    putRecord("data\\a.dat", 2, first); // the short slot itself
     EXPECT_EQ(folder.read("data/a.dat").size(), 256u);
-    EXPECT_EQ(readRecord("data\\a.dat", 2), first);
+    EXPECT_EQ(storedRecord("data\\a.dat", 2), first);
 }
 
 TEST(RecordsFile, ASingleShortSlotIsOneRecord)
@@ -163,20 +163,20 @@ TEST(RecordsFile, ASingleShortSlotIsOneRecord)
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     const RecordEntry only = recordEntry("k", "A", 5, "2001");
     folder.write("data/a.dat", "");
-    writeRecord("data\\a.dat", 1, only);
+    putRecord("data\\a.dat", 1, only);
     folder.write("data/a.dat", folder.read("data/a.dat").substr(0, 64));
-    EXPECT_EQ(recordCount("data\\a.dat"), 1);
-    EXPECT_EQ(readRecord("data\\a.dat", 1), only);
+    EXPECT_EQ(readRecordsFile("data\\a.dat").size(), 1u);
+    EXPECT_EQ(storedRecord("data\\a.dat", 1), only);
     folder.write("data/a.dat", folder.read("data/a.dat").substr(0, 63));
-    EXPECT_EQ(recordCount("data\\a.dat"), 0);
-    EXPECT_FALSE(readRecord("data\\a.dat", 1).has_value());
+    EXPECT_EQ(readRecordsFile("data\\a.dat").size(), 0u);
+    EXPECT_FALSE(storedRecord("data\\a.dat", 1).has_value());
 }
 
 TEST(RecordsFile, FieldsSitAtTheirByteOffsets)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/a.dat", "");
-    writeRecord("data\\a.dat", 1, recordEntry("13GirlsHighJump", "Ann Example", 0x01020304, "2010"));
+    putRecord("data\\a.dat", 1, recordEntry("13GirlsHighJump", "Ann Example", 0x01020304, "2010"));
     const std::string bytes = folder.read("data/a.dat");
     ASSERT_EQ(bytes.size(), 128u);
     EXPECT_EQ(bytes.substr(0, 30), "Ann Example" + std::string(19, ' '));
@@ -192,10 +192,10 @@ TEST(RecordsFile, ValuesRoundTripOverTheWholeSigned32BitRange)
     const std::int32_t values[] = { 0, 1, -1, 990000, 2147483647, -2147483647 - 1 };
     int number = 1;
     for (std::int32_t value : values)
-        writeRecord("data\\a.dat", number++, recordEntry("k", "h", value, "y"));
+        putRecord("data\\a.dat", number++, recordEntry("k", "h", value, "y"));
     number = 1;
     for (std::int32_t value : values)
-        EXPECT_EQ(readRecord("data\\a.dat", number++)->value, value);
+        EXPECT_EQ(storedRecord("data\\a.dat", number++)->value, value);
     EXPECT_EQ(folder.read("data/a.dat").substr(2 * 128 + 55, 4), std::string(4, '\xff'));
 }
 
@@ -244,7 +244,7 @@ TEST(RecordsFile, ThePathFollowsTheCarnivalTypeAndFindsTheLowerCaseFile)
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     EXPECT_EQ(recordsFilePath("Athletics"), "data\\Athletics.dat");
     folder.write("data/athletics.dat", "");
-    writeRecord(recordsFilePath("Athletics"), 1, unsetRecord("12Boys100m", false));
+    putRecord(recordsFilePath("Athletics"), 1, unsetRecord("12Boys100m", false));
     EXPECT_FALSE(folder.exists("data/Athletics.dat"));
     EXPECT_EQ(folder.read("data/athletics.dat").size(), 128u);
 }
@@ -253,9 +253,9 @@ TEST(RecordsFile, AMissingFileHoldsNoRecordsAndIsCreatedByAWrite)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     std::filesystem::create_directory(folder.root() / "data");
-    EXPECT_EQ(recordCount("data\\swimming.dat"), 0);
-    EXPECT_FALSE(readRecord("data\\swimming.dat", 1).has_value());
-    writeRecord("data\\swimming.dat", 1, unsetRecord("12Boys50m", false));
+    EXPECT_EQ(readRecordsFile("data\\swimming.dat").size(), 0u);
+    EXPECT_FALSE(storedRecord("data\\swimming.dat", 1).has_value());
+    putRecord("data\\swimming.dat", 1, unsetRecord("12Boys50m", false));
     EXPECT_EQ(folder.read("data/swimming.dat").size(), 128u);
 }
 
@@ -263,17 +263,10 @@ TEST(RecordsFile, BadNumbersAndMissingFoldersAreRefusedNamingTheFile)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/a.dat", std::string(128, 'x'));
-    EXPECT_FALSE(readRecord("data\\a.dat", 0).has_value());
-    EXPECT_FALSE(readRecord("data\\a.dat", -1).has_value());
+    EXPECT_FALSE(storedRecord("data\\a.dat", 0).has_value());
+    EXPECT_FALSE(storedRecord("data\\a.dat", -1).has_value());
     try {
-        writeRecord("data\\a.dat", 0, RecordEntry {});
-        FAIL() << "no error";
-    } catch (const DataFileError& error) {
-        EXPECT_EQ(error.file(), "data\\a.dat");
-    }
-    EXPECT_EQ(folder.read("data/a.dat"), std::string(128, 'x'));
-    try {
-        writeRecord("data\\nowhere\\athletics.dat", 1, RecordEntry {});
+        putRecord("data\\nowhere\\athletics.dat", 1, RecordEntry {});
         FAIL() << "no error";
     } catch (const DataFileError& error) {
         EXPECT_EQ(error.file(), "data\\nowhere\\athletics.dat");
@@ -284,8 +277,8 @@ TEST(AgeChampFile, NameCellsAfterTheLastEventHoldZeroBytes)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/boys.dat", "");
-    writeAgeChamp("data\\boys.dat", 1, freeSlotTemplate({ "100m", "Long Jump1" }));
-    const AgeChampEntry entry = *readAgeChamp("data\\boys.dat", 1);
+    putAgeChamp("data\\boys.dat", 1, freeSlotTemplate({ "100m", "Long Jump1" }));
+    const AgeChampEntry entry = *storedAgeChamp("data\\boys.dat", 1);
     EXPECT_EQ(entry.eventNames[1].trimmed(), "Long Jump1");
     for (int k = 2; k < kAgeChampEventCells; ++k) {
         EXPECT_EQ(entry.eventNames[k].raw(), std::string(12, '\0')) << k;
@@ -341,13 +334,13 @@ TEST(AgeChampFile, AFullTemplateFileIs25600BytesOfEqualFreeSlots)
     folder.write("data/girls.dat", "");
     const AgeChampEntry slot = freeSlotTemplate({ "100m", "High Jump1" });
     for (int r = 1; r <= kAgeChampSlots; ++r)
-        writeAgeChamp("data\\girls.dat", r, slot);
+        putAgeChamp("data\\girls.dat", r, slot);
     const std::string bytes = folder.read("data/girls.dat");
     ASSERT_EQ(bytes.size(), 25600u);
     for (int r = 0; r < kAgeChampSlots; ++r)
         EXPECT_EQ(bytes.substr(r * 512, 512), encodeAgeChamp(slot)) << r + 1;
     for (int r = 1; r <= kAgeChampSlots; ++r)
-        EXPECT_TRUE(isFreeSlot(*readAgeChamp("data\\girls.dat", r))) << r;
+        EXPECT_TRUE(isFreeSlot(*storedAgeChamp("data\\girls.dat", r))) << r;
 }
 
 TEST(AgeChampFile, WritingOneRecordLeavesTheOthersAlone)
@@ -359,7 +352,7 @@ TEST(AgeChampFile, WritingOneRecordLeavesTheOthersAlone)
     folder.write("data/boys.dat", before);
     AgeChampEntry entry = freeSlotTemplate({ "100m" });
     entry.name.assign("Bo");
-    writeAgeChamp("data\\boys.dat", 3, entry);
+    putAgeChamp("data\\boys.dat", 3, entry);
     const std::string after = folder.read("data/boys.dat");
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.substr(0, 1024), before.substr(0, 1024));
@@ -371,10 +364,10 @@ TEST(AgeChampFile, ARecordCutShortIsNotRead)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/boys.dat", std::string(512 * 50 - 1, '\0'));
-    EXPECT_TRUE(readAgeChamp("data\\boys.dat", 49).has_value());
-    EXPECT_FALSE(readAgeChamp("data\\boys.dat", 50).has_value());
-    EXPECT_FALSE(readAgeChamp("data\\boys.dat", 0).has_value());
-    EXPECT_FALSE(readAgeChamp("data\\missing.dat", 1).has_value());
+    EXPECT_TRUE(storedAgeChamp("data\\boys.dat", 49).has_value());
+    EXPECT_FALSE(storedAgeChamp("data\\boys.dat", 50).has_value());
+    EXPECT_FALSE(storedAgeChamp("data\\boys.dat", 0).has_value());
+    EXPECT_FALSE(storedAgeChamp("data\\missing.dat", 1).has_value());
 }
 
 TEST(AgeChampFile, OnlyTrimmedLowerCaseZzIsAFreeSlot)

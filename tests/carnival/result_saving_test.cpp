@@ -5,6 +5,7 @@
 #include "carnival/agechamp_file.h"
 #include "carnival/carnival_state.h"
 #include "carnival/data_files.h"
+#include "carnival/file_transaction.h"
 #include "carnival/records_file.h"
 #include "carnival/result_saving.h"
 #include "carnival/text_files.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,7 +86,7 @@ protected:
 
         for (std::size_t i = 0; i < state.eventList.size(); ++i) {
             const EventEntry& event = state.eventList[i];
-            writeRecord(kRecordsPath, static_cast<int>(i) + 1,
+            putRecord(kRecordsPath, static_cast<int>(i) + 1,
                 unsetRecord(recordKey("12", "Boys", event.name.raw()), event.isDistance()));
         }
         choose("100m");
@@ -133,7 +135,7 @@ protected:
         return content;
     }
 
-    RecordEntry record(int number) const { return *readRecord(kRecordsPath, number); }
+    RecordEntry record(int number) const { return *storedRecord(kRecordsPath, number); }
 
     void expectTotals(const Totals& totals) const
     {
@@ -226,7 +228,7 @@ TEST_F(ResultSavingTest, CompetitorsAddUpAcrossEventsAndTheCellIsTheEventsPositi
         champions({ competitor("Ann", 14, { { 0, "8" }, { longJump, "6" } }),
             competitor("Bea", 14, { { 0, "6" }, { longJump, "8" } }), competitor("Cat", 4, { { 0, "4" } }),
             competitor("Dan", 2, { { 0, "2" } }) }));
-    EXPECT_EQ(readAgeChamp(kBoysPath, 1)->eventNames[static_cast<std::size_t>(longJump)].raw(), cell("Long Jump1"));
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 1)->eventNames[static_cast<std::size_t>(longJump)].raw(), cell("Long Jump1"));
     EXPECT_EQ(record(8).value, 5);
 }
 
@@ -274,7 +276,7 @@ TEST_F(ResultSavingTest, AnEventCalledRelayInOtherCaseIsOrdinary)
     state.eventKind = "Time";
     saveNewResult(form({ "Ann", "Tamsett", "050.00" }));
     expectTotals({ 18, 20, 30, 40 });
-    EXPECT_EQ(readAgeChamp(kBoysPath, 1)->points, 8);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 1)->points, 8);
 }
 
 // ---- Entry: ties ----
@@ -359,7 +361,7 @@ TEST_F(ResultSavingTest, AFourthPlaceTiedWithAnUnnamedDrawLineGivesTheDrawLineNo
         crlf({ "Draw", " 4 ", "Ann", "Tamsett", "010.00", "Bea", "Brindrel", "011.00", "Cat", "Corrow", "012.00",
             "Dan", "Elvane", "013.00", "", "Tamsett", "013.00" }));
     expectTotals({ 18, 26, 34, 41 });
-    EXPECT_EQ(readAgeChamp(kBoysPath, 5), slot);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 5), slot);
 
     // On opening, the unnamed draw line's house loses nothing either.
     reloadMain();
@@ -376,7 +378,7 @@ TEST_F(ResultSavingTest, ANamedDrawLineBesideATieAmongThePlacingsIsStoredButEarn
         crlf({ "Draw", " 1 ", "Ann", "Tamsett", "010.00", "Bea", "Brindrel", "010.00", "Cat", "Corrow", "012.00",
             "Dan", "Elvane", "013.00", "Dee", "Tamsett", "014.00" }));
     expectTotals({ 17, 27, 34, 42 });
-    EXPECT_EQ(readAgeChamp(kBoysPath, 5), slot);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 5), slot);
 }
 
 // ---- Entry: refusals ----
@@ -444,7 +446,7 @@ TEST_F(RefusedSaveTest, AMissingEventsFolderStopsTheSaveBeforeAnyScoring)
 {
     fs::remove_all(folder.root() / "data/athletics/events");
     const SaveOutcome outcome = saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
-    EXPECT_EQ(outcome.refusal, Refusal::ResultNotWritten);
+    EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_NE(outcome.messages[0].find(kResultPath), std::string::npos) << outcome.messages[0];
     expectNothingWritten();
@@ -464,7 +466,7 @@ TEST_F(ResultSavingTest, ABlankDrawLineCountsAsUntouched)
                 "Elvane", "013.00" }));
     }
     expectTotals({ 26, 32, 38, 44 });
-    EXPECT_EQ(readAgeChamp(kBoysPath, 1)->points, 16);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 1)->points, 16);
 
     // The edit follows the same rule.
     openResultForEditing();
@@ -489,7 +491,7 @@ TEST_F(ResultSavingTest, ABlankDrawLineBesideATieIsStoredWithTheNameCleared)
 TEST_F(ResultSavingTest, ANewCompetitorWithoutAFreeSlotIsReportedAndTheOthersStillScore)
 {
     for (int number = 1; number <= kAgeChampSlots; ++number)
-        writeAgeChamp(kBoysPath, number, competitor("Runner " + std::to_string(number), 0, {}));
+        putAgeChamp(kBoysPath, number, competitor("Runner " + std::to_string(number), 0, {}));
     const SaveOutcome outcome = saveNewResult(form(
         { "Runner 3", "Tamsett", "010.00" }, { "Newcomer", "Brindrel", "011.00" }, { "Runner 7", "Corrow", "012.00" }));
     EXPECT_EQ(outcome.refusal, Refusal::None);
@@ -498,28 +500,37 @@ TEST_F(ResultSavingTest, ANewCompetitorWithoutAFreeSlotIsReportedAndTheOthersSti
     EXPECT_NE(outcome.messages[0].find("Newcomer"), std::string::npos) << outcome.messages[0];
     EXPECT_EQ(outcome.messages[1], brokenUnset("12Boys100m", "Runner 3"));
 
-    EXPECT_EQ(readAgeChamp(kBoysPath, 3)->points, 8);
-    EXPECT_EQ(readAgeChamp(kBoysPath, 7)->points, 4);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 3)->points, 8);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 7)->points, 4);
     for (int number = 1; number <= kAgeChampSlots; ++number)
-        EXPECT_NE(readAgeChamp(kBoysPath, number)->name.trimmed(), "Newcomer");
+        EXPECT_NE(storedAgeChamp(kBoysPath, number)->name.trimmed(), "Newcomer");
     expectTotals({ 18, 26, 34, 40 });
 }
 
-TEST_F(ResultSavingTest, HousePointsThatWouldLeaveTheRangeAreNotAdded)
+TEST_F(ResultSavingTest, HousePointsThatWouldLeaveTheRangeRefuseTheWholeSave)
 {
     writePointsUpdate({ 32760, 20, 30, 40 });
     reloadMain();
-    const std::string pointsBefore = folder.read(kPointsOnDisk);
+    const ScoredFiles before = scoredFiles();
     const SaveOutcome outcome = saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
-    EXPECT_EQ(outcome.refusal, Refusal::None);
-    ASSERT_EQ(outcome.messages.size(), 2u);
+    EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
+    ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_NE(outcome.messages[0].find("Tamsett"), std::string::npos) << outcome.messages[0];
-    EXPECT_EQ(outcome.messages[1], brokenUnset("12Boys100m", "Ann"));
-    EXPECT_EQ(folder.read(kPointsOnDisk), pointsBefore);
+    expectNoResultAndUnchanged(before);
     EXPECT_EQ(modDeclareGlobals().housePoints, (std::array<std::int16_t, 4> { 32760, 20, 30, 40 }));
-    // Individual points and the record are still done.
-    EXPECT_EQ(readAgeChamp(kBoysPath, 1)->points, 8);
-    EXPECT_EQ(record(1).holder.trimmed(), "Ann");
+}
+
+TEST_F(ResultSavingTest, ATakeBackThatWouldLeaveTheRangeIsRefusedWhole)
+{
+    saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    writePointsUpdate({ -32765, 20, 30, 40 });
+    reloadMain();
+    const Tree before = snapshot(folder.root() / "data");
+    const OpenedResult opened = openResultForEditing();
+    ASSERT_TRUE(opened.failure.has_value());
+    EXPECT_NE(opened.failure->find("Tamsett"), std::string::npos) << *opened.failure;
+    EXPECT_EQ(snapshot(folder.root() / "data"), before);
+    EXPECT_EQ(modDeclareGlobals().housePoints, (std::array<std::int16_t, 4> { -32765, 20, 30, 40 }));
 }
 
 TEST_F(ResultSavingTest, AHouseTotalMayReachTheLimitExactly)
@@ -533,27 +544,13 @@ TEST_F(ResultSavingTest, AHouseTotalMayReachTheLimitExactly)
 
 TEST_F(ResultSavingTest, ACompetitorTotalThatWouldPassTheLimitIsLeftUnchanged)
 {
-    writeAgeChamp(kBoysPath, 1, competitor("Ann", 32765, {}));
+    putAgeChamp(kBoysPath, 1, competitor("Ann", 32765, {}));
     const SaveOutcome outcome = saveNewResult(form({ "Ann", "Tamsett", "010.00" }, { "Bea", "Brindrel", "011.00" }));
     ASSERT_EQ(outcome.messages.size(), 2u);
     EXPECT_NE(outcome.messages[0].find("Ann"), std::string::npos) << outcome.messages[0];
-    EXPECT_EQ(*readAgeChamp(kBoysPath, 1), competitor("Ann", 32765, {}));
-    EXPECT_EQ(*readAgeChamp(kBoysPath, 2), competitor("Bea", 6, { { 0, "6" } }));
+    EXPECT_EQ(*storedAgeChamp(kBoysPath, 1), competitor("Ann", 32765, {}));
+    EXPECT_EQ(*storedAgeChamp(kBoysPath, 2), competitor("Bea", 6, { { 0, "6" } }));
     expectTotals({ 18, 26, 30, 40 });
-}
-
-TEST_F(ResultSavingTest, AMissingAgeChampionFileIsReportedAndTheRestStillRuns)
-{
-    fs::remove(folder.root() / kBoysOnDisk);
-    const SaveOutcome outcome = saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
-    EXPECT_EQ(outcome.refusal, Refusal::None);
-    ASSERT_EQ(outcome.messages.size(), 2u);
-    EXPECT_NE(outcome.messages[0].find(kBoysPath), std::string::npos) << outcome.messages[0];
-    EXPECT_EQ(outcome.messages[1], brokenUnset("12Boys100m", "Ann"));
-    EXPECT_TRUE(folder.exists(kResultOnDisk));
-    EXPECT_FALSE(folder.exists(kBoysOnDisk));
-    expectTotals({ 18, 26, 34, 42 });
-    EXPECT_EQ(record(1).holder.trimmed(), "Ann");
 }
 
 // ---- Edit: opening takes the points back ----
@@ -602,11 +599,11 @@ TEST_F(ResultSavingTest, OpeningSkipsRowsWithABlankNameAndHousesNoLongerListed)
 TEST_F(ResultSavingTest, OpeningTakesBothRowsFromACompetitorNamedTwice)
 {
     saveNewResult(form({ "Ann", "Tamsett", "012.00" }, { "Ann", "Brindrel", "013.00" }));
-    EXPECT_EQ(readAgeChamp(kBoysPath, 1)->points, 14);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 1)->points, 14);
     reloadMain();
     openResultForEditing();
-    EXPECT_EQ(*readAgeChamp(kBoysPath, 1), competitor("Ann", 0, { { 0, "0" } }));
-    EXPECT_EQ(*readAgeChamp(kBoysPath, 2), slot);
+    EXPECT_EQ(*storedAgeChamp(kBoysPath, 1), competitor("Ann", 0, { { 0, "0" } }));
+    EXPECT_EQ(*storedAgeChamp(kBoysPath, 2), slot);
 }
 
 TEST_F(ResultSavingTest, APlainResultWonByACompetitorCalledDrawIsTakenBackAsPlain)
@@ -619,12 +616,14 @@ TEST_F(ResultSavingTest, APlainResultWonByACompetitorCalledDrawIsTakenBackAsPlai
     EXPECT_FALSE(opened.stored.isDraw);
     EXPECT_TRUE(opened.messages.empty());
     expectTotals(kStartTotals);
-    EXPECT_EQ(readAgeChamp(kBoysPath, 1)->points, 0);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 1)->points, 0);
 }
 
 TEST_F(ResultSavingTest, OpeningAMissingEventIsReported)
 {
-    EXPECT_ANY_THROW(openResultForEditing());
+    const OpenedResult opened = openResultForEditing();
+    ASSERT_TRUE(opened.failure.has_value());
+    EXPECT_NE(opened.failure->find(kResultPath), std::string::npos) << *opened.failure;
     expectTotals(kStartTotals);
 }
 
@@ -661,7 +660,7 @@ TEST_F(ResultSavingTest, SavingAnEditUnchangedGivesBackTheSamePoints)
     saveEditedResult(opened.stored.form);
     EXPECT_EQ(folder.read(kPointsOnDisk), pointsAfterEntry);
     EXPECT_EQ(folder.read(kResultOnDisk), resultAfterEntry);
-    EXPECT_EQ(*readAgeChamp(kBoysPath, 1), competitor("Ann", 8, { { 0, "8" } }));
+    EXPECT_EQ(*storedAgeChamp(kBoysPath, 1), competitor("Ann", 8, { { 0, "8" } }));
 }
 
 TEST_F(ResultSavingTest, SavingAnEditRereadsThePointsFile)
@@ -698,7 +697,7 @@ TEST_F(ResultSavingTest, ADrawLineTypedInTheEditWithoutATieIsDroppedAndTheEventS
         crlf({ "Ann", "Tamsett", "012.00", "Bea", "Brindrel", "013.00", "Cat", "Corrow", "014.00", "Dan", "Elvane",
             "015.00" }));
     expectTotals({ 18, 26, 34, 42 });
-    EXPECT_EQ(readAgeChamp(kBoysPath, 5), slot);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 5), slot);
 }
 
 TEST_F(ResultSavingTest, AFaultyEditWritesNothingAndThePointsStayTakenBack)
@@ -777,11 +776,115 @@ TEST_F(ResultSavingTest, DeletingLeavesThePointsTakenBackAndTheEventCanBeEntered
     deleteChosenResult();
     EXPECT_FALSE(folder.exists(kResultOnDisk));
     expectTotals(kStartTotals);
-    EXPECT_EQ(readAgeChamp(kBoysPath, 1)->points, 0);
+    EXPECT_EQ(storedAgeChamp(kBoysPath, 1)->points, 0);
 
     reloadMain();
     EXPECT_EQ(saveNewResult(form({ "Bea", "Brindrel", "012.00" })).refusal, Refusal::None);
     EXPECT_TRUE(folder.exists(kResultOnDisk));
     expectTotals({ 10, 28, 30, 40 });
-    EXPECT_EQ(*readAgeChamp(kBoysPath, 2), competitor("Bea", 8, { { 0, "8" } }));
+    EXPECT_EQ(*storedAgeChamp(kBoysPath, 2), competitor("Bea", 8, { { 0, "8" } }));
+}
+
+// ---- Every operation changes all of its files or none ----
+
+enum class Step { Entry, EditOpen, EditSave, Delete };
+
+struct Fault {
+    const char* name;
+    Step step;
+    const char* file; // the end of the failing file's path
+    const char* programPath;
+};
+
+class FaultAtEachFile : public ResultSavingTest, public ::testing::WithParamInterface<Fault> {
+protected:
+    // The failure the step reports, or nothing when it went through.
+    std::optional<std::string> run(Step step)
+    {
+        switch (step) {
+        case Step::Entry:
+            return failureOf(saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00")));
+        case Step::EditOpen:
+            return openResultForEditing().failure;
+        case Step::EditSave:
+            return failureOf(saveEditedResult(fourRunners("009.00", "011.00", "012.00", "013.00")));
+        case Step::Delete:
+            return deleteChosenResult();
+        }
+        return std::nullopt;
+    }
+
+    static std::optional<std::string> failureOf(const SaveOutcome& outcome)
+    {
+        if (outcome.refusal != Refusal::NotSaved)
+            return std::nullopt;
+        return outcome.messages.back();
+    }
+};
+
+TEST_P(FaultAtEachFile, LeavesEveryFileAsItWasAndNamesTheFile)
+{
+    const Fault fault = GetParam();
+    // The steps before the one that fails.
+    if (fault.step != Step::Entry)
+        ASSERT_FALSE(run(Step::Entry));
+    reloadMain();
+    if (fault.step == Step::EditSave || fault.step == Step::Delete)
+        ASSERT_FALSE(run(Step::EditOpen));
+    const Tree before = snapshot(folder.root() / "data");
+    const auto totals = modDeclareGlobals().housePoints;
+
+    failFileWritesForTests(fault.file);
+    const auto failure = run(fault.step);
+    failFileWritesForTests("");
+
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find(fault.programPath), std::string::npos) << *failure;
+    EXPECT_EQ(snapshot(folder.root() / "data"), before);
+    EXPECT_EQ(modDeclareGlobals().housePoints, totals);
+    // With the fault gone the same step goes through.
+    EXPECT_FALSE(run(fault.step));
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultSaving, FaultAtEachFile,
+    ::testing::Values(Fault { "EntryResult", Step::Entry, "12boys100m.dat", "12Boys100m.dat" },
+        Fault { "EntryChampions", Step::Entry, "12/boys.dat", "individuals\\12\\Boys.dat" },
+        Fault { "EntryPoints", Step::Entry, "data/points.dat", "data\\points.dat" },
+        Fault { "EntryRecords", Step::Entry, "data/athletics.dat", "data\\Athletics.dat" },
+        Fault { "OpenChampions", Step::EditOpen, "12/boys.dat", "individuals\\12\\Boys.dat" },
+        Fault { "OpenPoints", Step::EditOpen, "data/points.dat", "data\\points.dat" },
+        Fault { "EditResult", Step::EditSave, "12boys100m.dat", "12Boys100m.dat" },
+        Fault { "EditChampions", Step::EditSave, "12/boys.dat", "individuals\\12\\Boys.dat" },
+        Fault { "EditPoints", Step::EditSave, "data/points.dat", "data\\points.dat" },
+        Fault { "EditRecords", Step::EditSave, "data/athletics.dat", "data\\Athletics.dat" },
+        Fault { "DeleteResult", Step::Delete, "12boys100m.dat", "12Boys100m.dat" }),
+    [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+
+TEST_F(ResultSavingTest, AMissingAgeChampionFileOrFolderRefusesTheSaveAndTheOpening)
+{
+    saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    reloadMain();
+    fs::rename(folder.root() / "data/athletics/individuals/12", folder.root() / "data/athletics/individuals/x");
+    const Tree before = snapshot(folder.root() / "data");
+    const OpenedResult opened = openResultForEditing();
+    ASSERT_TRUE(opened.failure.has_value());
+    EXPECT_NE(opened.failure->find(kBoysPath), std::string::npos) << *opened.failure;
+    EXPECT_EQ(snapshot(folder.root() / "data"), before);
+
+    choose("200m");
+    const SaveOutcome outcome = saveNewResult(fourRunners("020.00", "021.00", "022.00", "023.00"));
+    EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
+    EXPECT_EQ(snapshot(folder.root() / "data"), before);
+}
+
+TEST_F(ResultSavingTest, ARecordsFileThatCannotBeReadRefusesTheSave)
+{
+    fs::remove(folder.root() / kRecordsOnDisk);
+    fs::create_directory(folder.root() / kRecordsOnDisk);
+    const SaveOutcome outcome = saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_NE(outcome.messages[0].find("data\\Athletics.dat"), std::string::npos) << outcome.messages[0];
+    EXPECT_FALSE(folder.exists(kResultOnDisk));
+    expectTotals(kStartTotals);
 }

@@ -288,14 +288,7 @@ TEST(EventCellIndex, EventsPastTheTwentiethCellHaveNone)
 
 class AgeChampTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetCarnivalState();
-        std::filesystem::create_directories(folder.root() / "data/athletics/individuals/12");
-        writeFreeSlots(path, { "100m", "Long Jump1", "Relay" });
-    }
-
-    AgeChampEntry record(int number) const { return *readAgeChamp(path, number); }
+    AgeChampEntry record(int number) const { return entries[static_cast<std::size_t>(number - 1)]; }
 
     int freeSlots() const
     {
@@ -305,13 +298,13 @@ protected:
         return free;
     }
 
-    WorkingFolder folder { WorkingFolder::Contents::Empty };
-    const std::string path = "data\\Athletics\\individuals\\12\\Boys.dat";
+    std::vector<AgeChampEntry> entries { static_cast<std::size_t>(kAgeChampSlots),
+        freeSlotTemplate({ "100m", "Long Jump1", "Relay" }) };
 };
 
 TEST_F(AgeChampTest, ANewCompetitorTakesTheFirstFreeSlot)
 {
-    EXPECT_EQ(findAgeChampSlot(path, "Ann Tamsett", 8, 1), SlotOutcome::NewCompetitor);
+    EXPECT_EQ(findAgeChampSlot(entries, "Ann Tamsett", 8, 1), SlotOutcome::NewCompetitor);
     const AgeChampEntry ann = record(1);
     EXPECT_EQ(ann.name.raw(), "Ann Tamsett" + std::string(19, ' '));
     EXPECT_EQ(ann.points, 8);
@@ -319,13 +312,12 @@ TEST_F(AgeChampTest, ANewCompetitorTakesTheFirstFreeSlot)
     EXPECT_EQ(ann.eventPoints[0].raw(), std::string(12, '\0'));
     EXPECT_EQ(ann.eventNames[1].raw(), cell("Long Jump1"));
     EXPECT_EQ(record(2), freeSlotTemplate({ "100m", "Long Jump1", "Relay" }));
-    EXPECT_EQ(folder.read("data/athletics/individuals/12/Boys.dat").size(), 25600u);
 }
 
 TEST_F(AgeChampTest, RepeatAwardsToOneNameAddUp)
 {
-    findAgeChampSlot(path, "Ann", 8, 0);
-    EXPECT_EQ(findAgeChampSlot(path, "Ann", 6, 1), SlotOutcome::AddedToCompetitor);
+    findAgeChampSlot(entries, "Ann", 8, 0);
+    EXPECT_EQ(findAgeChampSlot(entries, "Ann", 6, 1), SlotOutcome::AddedToCompetitor);
     EXPECT_EQ(record(1).points, 14);
     EXPECT_EQ(record(1).eventPoints[0].raw(), cell("8"));
     EXPECT_EQ(record(1).eventPoints[1].raw(), cell("6"));
@@ -334,16 +326,16 @@ TEST_F(AgeChampTest, RepeatAwardsToOneNameAddUp)
 
 TEST_F(AgeChampTest, TheSameNameTwiceInOneEventKeepsTheLaterCell)
 {
-    findAgeChampSlot(path, "Ann", 8, 0);
-    findAgeChampSlot(path, "Ann", 4, 0);
+    findAgeChampSlot(entries, "Ann", 8, 0);
+    findAgeChampSlot(entries, "Ann", 4, 0);
     EXPECT_EQ(record(1).points, 12);
     EXPECT_EQ(record(1).eventPoints[0].raw(), cell("4"));
 }
 
 TEST_F(AgeChampTest, NamesDifferingInCaseAreTwoCompetitors)
 {
-    findAgeChampSlot(path, "Ann", 8, 0);
-    EXPECT_EQ(findAgeChampSlot(path, "ann", 6, 0), SlotOutcome::NewCompetitor);
+    findAgeChampSlot(entries, "Ann", 8, 0);
+    EXPECT_EQ(findAgeChampSlot(entries, "ann", 6, 0), SlotOutcome::NewCompetitor);
     EXPECT_EQ(record(1).points, 8);
     EXPECT_EQ(record(2).name.trimmed(), "ann");
     EXPECT_EQ(record(2).points, 6);
@@ -355,10 +347,10 @@ TEST_F(AgeChampTest, ANameIsFoundAsTheRecordKeepsIt)
 {
     const std::string longName = "Annabelle Constance Tamsett-Brindrel";
     for (const std::string& typed : { std::string("Ann Lee "), std::string(" Bea"), longName }) {
-        EXPECT_EQ(findAgeChampSlot(path, typed, 8, 0), SlotOutcome::NewCompetitor) << typed;
-        EXPECT_EQ(findAgeChampSlot(path, typed, 6, 1), SlotOutcome::AddedToCompetitor) << typed;
+        EXPECT_EQ(findAgeChampSlot(entries, typed, 8, 0), SlotOutcome::NewCompetitor) << typed;
+        EXPECT_EQ(findAgeChampSlot(entries, typed, 6, 1), SlotOutcome::AddedToCompetitor) << typed;
     }
-    EXPECT_EQ(findAgeChampSlot(path, "Ann Lee", 4, 2), SlotOutcome::AddedToCompetitor);
+    EXPECT_EQ(findAgeChampSlot(entries, "Ann Lee", 4, 2), SlotOutcome::AddedToCompetitor);
     EXPECT_EQ(record(1).name.raw(), padded("Ann Lee", 30));
     EXPECT_EQ(record(2).name.raw(), padded(" Bea", 30));
     EXPECT_EQ(record(3).name.raw(), longName.substr(0, 30));
@@ -366,8 +358,8 @@ TEST_F(AgeChampTest, ANameIsFoundAsTheRecordKeepsIt)
     EXPECT_EQ(record(3).points, 14);
     EXPECT_EQ(freeSlots(), 47);
 
-    removeIndividualPoints(path, "Ann Lee ", 8, 0);
-    removeIndividualPoints(path, longName, 8, 0);
+    removeIndividualPoints(entries, "Ann Lee ", 8, 0);
+    removeIndividualPoints(entries, longName, 8, 0);
     EXPECT_EQ(record(1).points, 10);
     EXPECT_EQ(record(3).points, 6);
     EXPECT_EQ(record(3).eventPoints[0].raw(), cell("0"));
@@ -376,14 +368,14 @@ TEST_F(AgeChampTest, ANameIsFoundAsTheRecordKeepsIt)
 TEST_F(AgeChampTest, ANameOfExactlyThirtyIsFound)
 {
     const std::string name(30, 'x');
-    findAgeChampSlot(path, name, 8, 0);
-    EXPECT_EQ(findAgeChampSlot(path, name, 6, 0), SlotOutcome::AddedToCompetitor);
+    findAgeChampSlot(entries, name, 8, 0);
+    EXPECT_EQ(findAgeChampSlot(entries, name, 6, 0), SlotOutcome::AddedToCompetitor);
     EXPECT_EQ(record(1).points, 14);
 }
 
 TEST_F(AgeChampTest, ABlankFirstPlaceNameTakesASlot)
 {
-    EXPECT_EQ(findAgeChampSlot(path, "  ", 8, 0), SlotOutcome::NewCompetitor);
+    EXPECT_EQ(findAgeChampSlot(entries, "  ", 8, 0), SlotOutcome::NewCompetitor);
     EXPECT_EQ(record(1).name.raw(), std::string(30, ' '));
     EXPECT_EQ(record(1).points, 8);
 }
@@ -391,25 +383,25 @@ TEST_F(AgeChampTest, ABlankFirstPlaceNameTakesASlot)
 TEST_F(AgeChampTest, WithAllSlotsInUseANewNameEarnsNothing)
 {
     for (int i = 1; i <= kAgeChampSlots; ++i)
-        ASSERT_EQ(findAgeChampSlot(path, "Runner " + std::to_string(i), 2, 0), SlotOutcome::NewCompetitor);
-    const std::string before = folder.read("data/athletics/individuals/12/Boys.dat");
-    EXPECT_EQ(findAgeChampSlot(path, "Late Comer", 8, 0), SlotOutcome::NoFreeSlot);
-    EXPECT_EQ(folder.read("data/athletics/individuals/12/Boys.dat"), before);
-    EXPECT_EQ(findAgeChampSlot(path, "Runner 50", 6, 1), SlotOutcome::AddedToCompetitor);
+        ASSERT_EQ(findAgeChampSlot(entries, "Runner " + std::to_string(i), 2, 0), SlotOutcome::NewCompetitor);
+    const std::vector<AgeChampEntry> before = entries;
+    EXPECT_EQ(findAgeChampSlot(entries, "Late Comer", 8, 0), SlotOutcome::NoFreeSlot);
+    EXPECT_EQ(entries, before);
+    EXPECT_EQ(findAgeChampSlot(entries, "Runner 50", 6, 1), SlotOutcome::AddedToCompetitor);
     EXPECT_EQ(record(50).points, 8);
 }
 
 TEST_F(AgeChampTest, ZzMatchesTheFirstFreeSlotWhichStaysFree)
 {
-    findAgeChampSlot(path, "Ann", 8, 0);
-    EXPECT_EQ(findAgeChampSlot(path, "zz", 6, 0), SlotOutcome::AddedToCompetitor);
+    findAgeChampSlot(entries, "Ann", 8, 0);
+    EXPECT_EQ(findAgeChampSlot(entries, "zz", 6, 0), SlotOutcome::AddedToCompetitor);
     EXPECT_TRUE(isFreeSlot(record(2)));
     EXPECT_EQ(record(2).points, 6);
     EXPECT_EQ(record(2).eventPoints[0].raw(), cell("6"));
-    EXPECT_EQ(findAgeChampSlot(path, "zz", 4, 0), SlotOutcome::AddedToCompetitor);
+    EXPECT_EQ(findAgeChampSlot(entries, "zz", 4, 0), SlotOutcome::AddedToCompetitor);
     EXPECT_EQ(record(2).points, 10);
     // The next new competitor takes the slot and replaces its total.
-    EXPECT_EQ(findAgeChampSlot(path, "Bea", 2, 1), SlotOutcome::NewCompetitor);
+    EXPECT_EQ(findAgeChampSlot(entries, "Bea", 2, 1), SlotOutcome::NewCompetitor);
     EXPECT_EQ(record(2).name.trimmed(), "Bea");
     EXPECT_EQ(record(2).points, 2);
     EXPECT_EQ(record(2).eventPoints[0].raw(), cell("4"));
@@ -422,8 +414,8 @@ TEST_F(AgeChampTest, AFreeSlotWithPointsLeftInItIsTakenWithTheNewPointsOnly)
     slot.name.assign("  zz  ");
     slot.points = 99;
     slot.eventPoints[2].assign("7");
-    writeAgeChamp(path, 1, slot);
-    EXPECT_EQ(findAgeChampSlot(path, "Ann", 8, 0), SlotOutcome::NewCompetitor);
+    entries[0] = slot;
+    EXPECT_EQ(findAgeChampSlot(entries, "Ann", 8, 0), SlotOutcome::NewCompetitor);
     EXPECT_EQ(record(1).points, 8);
     EXPECT_EQ(record(1).eventPoints[0].raw(), cell("8"));
     EXPECT_EQ(record(1).eventPoints[2].raw(), cell("7"));
@@ -431,7 +423,7 @@ TEST_F(AgeChampTest, AFreeSlotWithPointsLeftInItIsTakenWithTheNewPointsOnly)
 
 TEST_F(AgeChampTest, WithoutACellOnlyTheTotalChanges)
 {
-    findAgeChampSlot(path, "Ann", 8, -1);
+    findAgeChampSlot(entries, "Ann", 8, -1);
     EXPECT_EQ(record(1).points, 8);
     for (const auto& c : record(1).eventPoints)
         EXPECT_EQ(c.raw(), std::string(12, '\0'));
@@ -442,31 +434,19 @@ TEST_F(AgeChampTest, ATotalThatWouldPass32767IsLeftAlone)
     AgeChampEntry ann = record(1);
     ann.name.assign("Ann");
     ann.points = 32760;
-    writeAgeChamp(path, 1, ann);
-    const std::string before = folder.read("data/athletics/individuals/12/Boys.dat");
-    EXPECT_EQ(findAgeChampSlot(path, "Ann", 8, 0), SlotOutcome::TotalOutOfRange);
-    EXPECT_EQ(folder.read("data/athletics/individuals/12/Boys.dat"), before);
-    EXPECT_EQ(findAgeChampSlot(path, "Ann", 7, 0), SlotOutcome::AddedToCompetitor);
+    entries[0] = ann;
+    const std::vector<AgeChampEntry> before = entries;
+    EXPECT_EQ(findAgeChampSlot(entries, "Ann", 8, 0), SlotOutcome::TotalOutOfRange);
+    EXPECT_EQ(entries, before);
+    EXPECT_EQ(findAgeChampSlot(entries, "Ann", 7, 0), SlotOutcome::AddedToCompetitor);
     EXPECT_EQ(record(1).points, 32767);
-}
-
-TEST_F(AgeChampTest, AMissingFileIsReportedNamingIt)
-{
-    const std::string girls = "data\\Athletics\\individuals\\12\\Girls.dat";
-    try {
-        findAgeChampSlot(girls, "Ann", 8, 0);
-        FAIL() << "no error";
-    } catch (const DataFileError& error) {
-        EXPECT_EQ(error.file(), girls);
-    }
-    EXPECT_FALSE(folder.exists("data/athletics/individuals/12/Girls.dat"));
 }
 
 TEST_F(AgeChampTest, RemovalTakesPointsFromTheFirstRecordOfTheNameAndZeroesTheCell)
 {
-    findAgeChampSlot(path, "Ann", 8, 0);
-    findAgeChampSlot(path, "Ann", 6, 1);
-    removeIndividualPoints(path, "Ann", 8, 0);
+    findAgeChampSlot(entries, "Ann", 8, 0);
+    findAgeChampSlot(entries, "Ann", 6, 1);
+    removeIndividualPoints(entries, "Ann", 8, 0);
     EXPECT_EQ(record(1).points, 6);
     EXPECT_EQ(record(1).eventPoints[0].raw(), cell("0"));
     EXPECT_EQ(record(1).eventPoints[1].raw(), cell("6"));
@@ -475,8 +455,8 @@ TEST_F(AgeChampTest, RemovalTakesPointsFromTheFirstRecordOfTheNameAndZeroesTheCe
 
 TEST_F(AgeChampTest, RemovalMayLeaveANegativeTotal)
 {
-    findAgeChampSlot(path, "Ann", 2, 0);
-    removeIndividualPoints(path, "Ann", 8, 0);
+    findAgeChampSlot(entries, "Ann", 2, 0);
+    removeIndividualPoints(entries, "Ann", 8, 0);
     EXPECT_EQ(record(1).points, -6);
 }
 
@@ -485,10 +465,10 @@ TEST_F(AgeChampTest, OnlyTheFirstOfTwoEqualNamesLosesPoints)
     AgeChampEntry entry = record(1);
     entry.name.assign("Ann");
     entry.points = 10;
-    writeAgeChamp(path, 1, entry);
+    entries[0] = entry;
     entry.name.assign("  Ann");
-    writeAgeChamp(path, 2, entry);
-    removeIndividualPoints(path, "Ann", 4, 2);
+    entries[1] = entry;
+    removeIndividualPoints(entries, "Ann", 4, 2);
     EXPECT_EQ(record(1).points, 6);
     EXPECT_EQ(record(2).points, 10);
     EXPECT_EQ(record(2).eventPoints[2].raw(), std::string(12, '\0'));
@@ -496,17 +476,12 @@ TEST_F(AgeChampTest, OnlyTheFirstOfTwoEqualNamesLosesPoints)
 
 TEST_F(AgeChampTest, RemovalFindsNothingForBlankOrUnknownNames)
 {
-    findAgeChampSlot(path, "Ann", 8, 0);
-    findAgeChampSlot(path, " ", 6, 0);
-    const std::string before = folder.read("data/athletics/individuals/12/Boys.dat");
-    removeIndividualPoints(path, "", 8, 0);
-    removeIndividualPoints(path, " ", 6, 0);
-    removeIndividualPoints(path, "Bea", 8, 0);
-    EXPECT_EQ(folder.read("data/athletics/individuals/12/Boys.dat"), before);
+    findAgeChampSlot(entries, "Ann", 8, 0);
+    findAgeChampSlot(entries, " ", 6, 0);
+    const std::vector<AgeChampEntry> before = entries;
+    removeIndividualPoints(entries, "", 8, 0);
+    removeIndividualPoints(entries, " ", 6, 0);
+    removeIndividualPoints(entries, "Bea", 8, 0);
+    EXPECT_EQ(entries, before);
 }
 
-TEST_F(AgeChampTest, RemovalFromAMissingFileDoesNothing)
-{
-    removeIndividualPoints("data\\Athletics\\individuals\\12\\Girls.dat", "Ann", 8, 0);
-    EXPECT_FALSE(folder.exists("data/athletics/individuals/12/Girls.dat"));
-}

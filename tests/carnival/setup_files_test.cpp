@@ -3,13 +3,16 @@
 
 #include "carnival/carnival_state.h"
 #include "carnival/data_error.h"
+#include "carnival/file_transaction.h"
 #include "carnival/setup_files.h"
+#include "carnival/text_files.h"
 
 #include "support/file_forms.h"
 #include "support/working_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -54,6 +57,30 @@ std::vector<std::string> filesAtRoot(const WorkingFolder& folder)
     return names;
 }
 
+// The unset records of a list written to a records file on their own.
+void initialRecords(std::string_view programPath, const std::vector<std::string>& items)
+{
+    FileTransaction files;
+    writeInitialRecords(files, programPath, items);
+    files.commit();
+}
+
+// The work file placed in the template tree, as a pass places it.
+void placeWorkFile(std::string_view type, std::string_view workFile)
+{
+    FileTransaction files;
+    copyfilesaround(files, type, readFileContent(workFile));
+    files.commit();
+}
+
+// A program path with "/" and in lower case, as the fault hook compares it.
+std::string normalisedPath(std::string path)
+{
+    for (char& c : path)
+        c = c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return path;
+}
+
 } // namespace
 
 // ---- Unset records --------------------------------------------------------
@@ -64,7 +91,7 @@ TEST(SetupInitialRecords, OneRecordPerAgeSexAndEventInThatOrder)
     fs::create_directories(folder.root() / "data");
     const std::vector<std::string> items = { "100m", "High Jump1", "Relay" };
     const int n = 3;
-    writeInitialRecords("data\\athletics.dat", items);
+    initialRecords("data\\athletics.dat", items);
 
     const std::string file = folder.read("data/athletics.dat");
     ASSERT_EQ(file.size(), static_cast<std::size_t>(12 * n * 128));
@@ -90,7 +117,7 @@ TEST(SetupInitialRecords, MissingFileIsCreated)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     fs::create_directories(folder.root() / "data");
-    writeInitialRecords("data\\swimming.dat", { "50m Freestyle" });
+    initialRecords("data\\swimming.dat", { "50m Freestyle" });
     const std::string file = folder.read("data/swimming.dat");
     ASSERT_EQ(file.size(), 12u * 128u);
     EXPECT_EQ(recordKeyAt(file, 12), padded("17+Girls50mFreestyle", 25));
@@ -100,7 +127,7 @@ TEST(SetupInitialRecords, DistanceMarkerGivesValueOneAndLeavesTheKey)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     fs::create_directories(folder.root() / "data");
-    writeInitialRecords("data\\athletics.dat", { "High Jump1", "Long Jump 1", "Shot Put1  " });
+    initialRecords("data\\athletics.dat", { "High Jump1", "Long Jump 1", "Shot Put1  " });
     const std::string file = folder.read("data/athletics.dat");
     EXPECT_EQ(recordKeyAt(file, 1), padded("12BoysHighJump", 25));
     EXPECT_EQ(recordValueAt(file, 1), 1);
@@ -115,7 +142,7 @@ TEST(SetupInitialRecords, OnlyAFinalMarkerCounts)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     fs::create_directories(folder.root() / "data");
-    writeInitialRecords("data\\athletics.dat", { "100m", "1500m", "4x100m Relay" });
+    initialRecords("data\\athletics.dat", { "100m", "1500m", "4x100m Relay" });
     const std::string file = folder.read("data/athletics.dat");
     EXPECT_EQ(recordKeyAt(file, 2), padded("12Boys1500m", 25));
     EXPECT_EQ(recordValueAt(file, 2), 990000);
@@ -127,7 +154,7 @@ TEST(SetupInitialRecords, LongKeysAreCutAt25)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     fs::create_directories(folder.root() / "data");
-    writeInitialRecords("data\\swimming.dat", { "200m Freestyle Relay" });
+    initialRecords("data\\swimming.dat", { "200m Freestyle Relay" });
     const std::string file = folder.read("data/swimming.dat");
     EXPECT_EQ(recordKeyAt(file, 1), "12Boys200mFreestyleRelay ");
     EXPECT_EQ(recordKeyAt(file, 12), "17+Girls200mFreestyleRela");
@@ -138,7 +165,7 @@ TEST(SetupInitialRecords, EmptyItemGivesAKeyOfAgeAndSexAloneAndATime)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     fs::create_directories(folder.root() / "data");
-    writeInitialRecords("data\\athletics.dat", { "" , "1" });
+    initialRecords("data\\athletics.dat", { "" , "1" });
     const std::string file = folder.read("data/athletics.dat");
     EXPECT_EQ(recordKeyAt(file, 1), padded("12Boys", 25));
     EXPECT_EQ(recordValueAt(file, 1), 990000);
@@ -152,7 +179,7 @@ TEST(SetupInitialRecords, EqualItemsGiveRecordsWithTheSameKey)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     fs::create_directories(folder.root() / "data");
-    writeInitialRecords("data\\athletics.dat", { "100m", "100m" });
+    initialRecords("data\\athletics.dat", { "100m", "100m" });
     const std::string file = folder.read("data/athletics.dat");
     EXPECT_EQ(recordSlot(file, 1), recordSlot(file, 2));
     EXPECT_EQ(recordKeyAt(file, 3), padded("12Girls100m", 25));
@@ -167,7 +194,7 @@ TEST(SetupInitialRecords, ALongerOldFileKeepsItsTailByteForByte)
     folder.write("data/athletics.dat", old);
 
     const std::vector<std::string> items = numberedItems(8);
-    writeInitialRecords("data\\athletics.dat", items);
+    initialRecords("data\\athletics.dat", items);
 
     const std::string file = folder.read("data/athletics.dat");
     ASSERT_EQ(file.size(), old.size());
@@ -181,7 +208,7 @@ TEST(SetupInitialRecords, TheCaseOfTheFileNameDoesNotMatter)
 {
     WorkingFolder folder(WorkingFolder::Contents::Empty);
     folder.write("data/Athletics.dat", std::string(40 * 128, 'x'));
-    writeInitialRecords("data\\athletics.dat", { "100m" });
+    initialRecords("data\\athletics.dat", { "100m" });
     EXPECT_FALSE(folder.exists("data/athletics.dat"));
     const std::string file = folder.read("data/Athletics.dat");
     ASSERT_EQ(file.size(), 40u * 128u);
@@ -193,11 +220,8 @@ TEST(SetupInitialRecords, TheCaseOfTheFileNameDoesNotMatter)
 
 TEST(SetupAgeChampTemplate, FiftyFreeSlotsNamingTheEventsAsTyped)
 {
-    WorkingFolder folder(WorkingFolder::Contents::Empty);
     const std::vector<std::string> items = { "100m", "200m Freestyle Relay", "High Jump1", "", " Long Jump 1" };
-    writeAgeChampTemplate("athletic_agechamp.dat", items);
-
-    const std::string file = folder.read("athletic_agechamp.dat");
+    const std::string file = ageChampTemplate(items);
     ASSERT_EQ(file.size(), 25600u);
     EXPECT_EQ(file, templateFile(items));
 
@@ -216,10 +240,8 @@ TEST(SetupAgeChampTemplate, FiftyFreeSlotsNamingTheEventsAsTyped)
 
 TEST(SetupAgeChampTemplate, TwentyEventsFillEveryNameCell)
 {
-    WorkingFolder folder(WorkingFolder::Contents::Empty);
     const std::vector<std::string> items = numberedItems(20);
-    writeAgeChampTemplate("swimming_agechamp.dat", items);
-    const std::string file = folder.read("swimming_agechamp.dat");
+    const std::string file = ageChampTemplate(items);
     ASSERT_EQ(file.size(), 25600u);
     EXPECT_EQ(file.substr(512 * 49, 512), templateRecord(items));
     EXPECT_EQ(file.substr(512 * 49 + 32 + 19 * 12, 12), padded("Event T", 12));
@@ -292,7 +314,7 @@ TEST(SetupCopyFilesAround, AthleticsWorkFileGoesToTwelveFilesAndNoWorkFileStays)
     folder.write("pristine data/athletics/individuals/14/boys.dat", "old");
     folder.write("boys.dat", "stale");
 
-    copyfilesaround("athletics");
+    placeWorkFile("athletics", "athletic_agechamp.dat");
 
     for (const char* age : kAges) {
         const std::string base = std::string("pristine data/athletics/individuals/") + age + "/";
@@ -308,7 +330,7 @@ TEST(SetupCopyFilesAround, SwimmingUsesItsOwnWorkFileAndFolders)
     WorkingFolder folder;
     const std::string work = templateFile({ "50m Freestyle" });
     folder.write("swimming_agechamp.dat", work);
-    copyfilesaround("swimming");
+    placeWorkFile("swimming", "swimming_agechamp.dat");
     for (const char* age : kAges) {
         const std::string base = std::string("pristine data/swimming/individuals/") + age + "/";
         EXPECT_EQ(folder.read(base + "boys.dat"), work) << age;
@@ -323,7 +345,7 @@ TEST(SetupCopyFilesAround, ExistingFilesOfAnotherCaseAreReplaced)
     WorkingFolder folder;
     folder.write("pristine data/athletics/individuals/17+/Boys.dat", "old");
     folder.write("athletic_agechamp.dat", "new");
-    copyfilesaround("athletics");
+    placeWorkFile("athletics", "athletic_agechamp.dat");
     EXPECT_EQ(folder.read("pristine data/athletics/individuals/17+/Boys.dat"), "new");
     EXPECT_FALSE(folder.exists("pristine data/athletics/individuals/17+/boys.dat"));
 }
@@ -387,6 +409,36 @@ TEST(SetupPass, AMissingAgeFolderIsNamedBeforeAnythingIsWritten)
     EXPECT_FALSE(folder.exists("pristine data/athletics/individuals/12/boys.dat"));
     EXPECT_TRUE(filesAtRoot(folder).empty());
 }
+
+class SetupPassFault : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SetupPassFault, LeavesEveryFileAsItWasAndNamesTheFile)
+{
+    WorkingFolder folder;
+    folder.write("athletic_agechamp.dat", "left by an interrupted pass");
+    folder.write("data/athletics.dat", std::string(128 * 200, 'r'));
+    const Tree before = snapshot(folder.root());
+    failFileWritesForTests(GetParam());
+    try {
+        saveSetupPass(athleticsPass(), { "100m", "Relay" });
+        ADD_FAILURE() << "no error";
+    } catch (const DataFileError& error) {
+        EXPECT_NE(normalisedPath(error.file()).find(GetParam()), std::string::npos) << error.file();
+    }
+    failFileWritesForTests("");
+    EXPECT_EQ(snapshot(folder.root()), before);
+    EXPECT_NE(modDeclareGlobals().carnivalType, "athletics");
+}
+
+INSTANTIATE_TEST_SUITE_P(SetupPass, SetupPassFault,
+    ::testing::Values("athletics/events.dat", "data/athletics.dat", "12/boys.dat", "17+/girls.dat",
+        "athletic_agechamp.dat"),
+    [](const ::testing::TestParamInfo<const char*>& info) {
+        std::string name;
+        for (char c : std::string(info.param))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
 
 // ---- Names and lists the set-up refuses -------------------------------------
 

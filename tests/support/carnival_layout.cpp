@@ -2,6 +2,9 @@
 
 #include "support/file_forms.h"
 
+#include "carnival/paths.h"
+#include "carnival/text_files.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,8 +25,50 @@ void copyTemplateToLive(const WorkingFolder& folder, std::string_view type)
 
 void fillAgeChampFile(std::string_view programPath, const carnival::AgeChampEntry& slot)
 {
-    for (int number = 1; number <= carnival::kAgeChampSlots; ++number)
-        carnival::writeAgeChamp(programPath, number, slot);
+    carnival::writeFileAtomically(
+        programPath, carnival::encodeAgeChamps(std::vector<carnival::AgeChampEntry>(carnival::kAgeChampSlots, slot)));
+}
+
+namespace {
+
+std::string contentOrEmpty(std::string_view programPath)
+{
+    return carnival::pathExists(programPath) ? carnival::readFileContent(programPath) : std::string();
+}
+
+} // namespace
+
+void putRecord(std::string_view programPath, int number, const carnival::RecordEntry& record)
+{
+    std::string content = contentOrEmpty(programPath);
+    carnival::storeRecord(content, number, record);
+    carnival::writeFileAtomically(programPath, content);
+}
+
+void putAgeChamp(std::string_view programPath, int number, const carnival::AgeChampEntry& entry)
+{
+    std::string content = contentOrEmpty(programPath);
+    const std::size_t at = static_cast<std::size_t>(number - 1) * carnival::kAgeChampRecordSize;
+    if (content.size() < at + carnival::kAgeChampRecordSize)
+        content.resize(at + carnival::kAgeChampRecordSize, '\0');
+    content.replace(at, carnival::kAgeChampRecordSize, carnival::encodeAgeChamp(entry));
+    carnival::writeFileAtomically(programPath, content);
+}
+
+std::optional<carnival::RecordEntry> storedRecord(std::string_view programPath, int number)
+{
+    const std::vector<carnival::RecordEntry> records = carnival::decodeRecords(contentOrEmpty(programPath));
+    if (number < 1 || static_cast<std::size_t>(number) > records.size())
+        return std::nullopt;
+    return records[static_cast<std::size_t>(number - 1)];
+}
+
+std::optional<carnival::AgeChampEntry> storedAgeChamp(std::string_view programPath, int number)
+{
+    const std::vector<carnival::AgeChampEntry> entries = carnival::decodeAgeChamps(contentOrEmpty(programPath));
+    if (number < 1 || static_cast<std::size_t>(number) > entries.size())
+        return std::nullopt;
+    return entries[static_cast<std::size_t>(number - 1)];
 }
 
 void writeFreeSlots(std::string_view programPath, const std::vector<std::string>& eventItems)
@@ -42,7 +87,7 @@ void layOutAthletics2010(
         writeFreeSlots(path, kAthleticsItems);
     int number = 0;
     for (const UnsetKey& record : records)
-        carnival::writeRecord(kRecords, ++number, carnival::unsetRecord(record.key, record.distance));
+        putRecord(kRecords, ++number, carnival::unsetRecord(record.key, record.distance));
 }
 
 void layOutAthletics2001(const WorkingFolder& folder)
@@ -77,14 +122,14 @@ carnival::RecordEntry recordEntry(
 
 carnival::AgeChampEntry ageChampAt(std::string_view programPath, int number)
 {
-    const auto entry = carnival::readAgeChamp(programPath, number);
+    const auto entry = storedAgeChamp(programPath, number);
     EXPECT_TRUE(entry.has_value()) << programPath << " record " << number;
     return entry.value_or(carnival::AgeChampEntry {});
 }
 
 carnival::RecordEntry recordAt(std::string_view programPath, int number)
 {
-    const auto found = carnival::readRecord(programPath, number);
+    const auto found = storedRecord(programPath, number);
     EXPECT_TRUE(found.has_value()) << programPath << " record " << number;
     return found.value_or(carnival::RecordEntry {});
 }

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,16 @@ carnival::AgeChampEntry competitorEntry(const std::vector<std::string>& eventIte
 // A set record.
 carnival::RecordEntry recordEntry(
     std::string_view key, std::string_view holder, std::int32_t value, std::string_view year);
+
+// Puts one record into a records file or an age-champion file (created when
+// missing), the rest of the file kept byte for byte.
+void putRecord(std::string_view programPath, int number, const carnival::RecordEntry& record);
+void putAgeChamp(std::string_view programPath, int number, const carnival::AgeChampEntry& entry);
+
+// Record `number` of a records file or an age-champion file, or nothing when
+// the file (missing files included) does not hold it.
+std::optional<carnival::RecordEntry> storedRecord(std::string_view programPath, int number);
+std::optional<carnival::AgeChampEntry> storedAgeChamp(std::string_view programPath, int number);
 
 // Record `number` of an age-champion file and of a records file; a record
 // the file does not hold fails the test and reads as an empty record.

@@ -13,6 +13,7 @@
 
 #include "carnival/agechamp_file.h"
 #include "carnival/carnival_state.h"
+#include "carnival/file_transaction.h"
 #include "carnival/records_file.h"
 
 #include <QComboBox>
@@ -50,7 +51,7 @@ protected:
     // A competitor's record as an earlier award left it.
     void competitorHas(int number, const char* name, int total, int eventPoints, int cellIndex = 0)
     {
-        carnival::writeAgeChamp(
+        testing_support::putAgeChamp(
             kBoys12, number, competitorEntry(kAthleticsItems, name, total, { { cellIndex, std::to_string(eventPoints) } }));
     }
 
@@ -181,7 +182,7 @@ TEST_F(EditWindowTest, TheColumnHeadShowsTheMeasureWithItsBlanks)
 
 TEST_F(EditWindowTest, TheRecordLineShowsASetRecord)
 {
-    carnival::writeRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 56, "2008"));
+    testing_support::putRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 56, "2008"));
     folder->write("data/athletics/events/12BoysLongJump.dat",
         crlf({ "Ann", "Tamsett", "5.25", "", "", "", "", "", "", "", "", "" }));
     frmEdit2* edit = openEdit("12", "Boys", "Long Jump");
@@ -373,7 +374,7 @@ TEST_P(EditTieTest, ATieDeletesTheEventAndLeavesItsPointsTakenBack)
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
     expectCompetitor(1, "Ann", 0, 0);
     expectCompetitor(3, "Cat", 10, 0);
-    EXPECT_EQ(carnival::readRecord(kRecords, 1), carnival::unsetRecord("12Boys100m", false));
+    EXPECT_EQ(testing_support::storedRecord(kRecords, 1), carnival::unsetRecord("12Boys100m", false));
     expectFreshMainWindow({ 0, 0, 0, 0 });
 
     // The event can be entered again.
@@ -541,6 +542,22 @@ TEST_F(EditWindowTest, AResultTooShortToReadIsReportedAndTheMainWindowComesBack)
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
     expectFreshMainWindow({ 8, 0, 0, 0 }, "Ostrivale - Athletics, 2010");
     EXPECT_FALSE(programEndedAtOnce);
+}
+
+TEST_F(EditWindowTest, ATakeBackThatCannotBeWrittenChangesNothingAndTheMainWindowComesBack)
+{
+    fourPlacedWereScored({ 20, 10, 5, 3 });
+    const Tree before = snapshot(folder->root() / "data");
+    carnival::failFileWritesForTests("12/boys.dat");
+    openEdit();
+    settle();
+    carnival::failFileWritesForTests("");
+    ASSERT_EQ(messages().size(), 1u);
+    const std::string prompt = messages()[0].prompt.toStdString();
+    EXPECT_NE(prompt.find("cannot be edited"), std::string::npos) << prompt;
+    EXPECT_NE(prompt.find("Boys.dat"), std::string::npos) << prompt;
+    EXPECT_EQ(snapshot(folder->root() / "data"), before);
+    expectFreshMainWindow({ 20, 10, 5, 3 }, "Ostrivale - Athletics, 2010");
 }
 
 TEST_F(EditWindowTest, AMainWindowThatCannotBeReloadedStopsTheProgramWithOneMessage)

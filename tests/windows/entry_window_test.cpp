@@ -12,6 +12,7 @@
 
 #include "carnival/agechamp_file.h"
 #include "carnival/carnival_state.h"
+#include "carnival/file_transaction.h"
 #include "carnival/records_file.h"
 #include "carnival/result_saving.h"
 
@@ -209,11 +210,11 @@ TEST_F(EntryWindowTest, HundredMetresIsTimedWhateverTheEventListSays)
 
 TEST_F(EntryWindowTest, TheRecordLineShowsTheEventsRecord)
 {
-    carnival::writeRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
-    carnival::writeRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 56, "2009"));
+    testing_support::putRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
+    testing_support::putRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 56, "2009"));
     // A second record of 200m: the later one is shown.
-    carnival::writeRecord(kRecords, 4, carnival::unsetRecord("12Boys200m", false));
-    carnival::writeRecord(kRecords, 5, recordEntry("12Boys200m", "Kira Ostrom", 2412, "2009"));
+    testing_support::putRecord(kRecords, 4, carnival::unsetRecord("12Boys200m", false));
+    testing_support::putRecord(kRecords, 5, recordEntry("12Boys200m", "Kira Ostrom", 2412, "2009"));
 
     struct Case {
         const char* event;
@@ -321,7 +322,7 @@ TEST_F(EntryWindowTest, OnlyAFirstPlacingWritesNineEmptyLinesAfterIt)
 
 TEST_F(EntryWindowTest, ACompetitorAlreadyListedGainsOnTheirRecord)
 {
-    carnival::writeAgeChamp(kBoys12, 3, competitorEntry(kAthleticsItems, "Ben", 10));
+    testing_support::putAgeChamp(kBoys12, 3, competitorEntry(kAthleticsItems, "Ben", 10));
     frmEnter2* entry = openEntry();
     fill(entry, { { "Ann", "Tamsett", "012.50" }, { "Ben", "Brindrel", "013.00" } });
     click(entry, "cmdGo");
@@ -517,6 +518,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, EntryFormCheckTest,
             { "Eve", "", "015.00" } }),
     [](const ::testing::TestParamInfo<FormCase>& info) { return std::string(info.param.label); });
 
+TEST_F(EntryWindowTest, AFileThatCannotBeWrittenSavesNothingAndTheWindowKeepsItsEntries)
+{
+    const Snapshot before = snapshot();
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "Tamsett", "012.00" }, { "Ben", "Brindrel", "013.00" } });
+    carnival::failFileWritesForTests("data/points.dat");
+    click(entry, "cmdGo");
+    settle();
+    carnival::failFileWritesForTests("");
+    ASSERT_EQ(messages().size(), 1u);
+    const std::string prompt = messages()[0].prompt.toStdString();
+    EXPECT_NE(prompt.find("The result was not saved"), std::string::npos) << prompt;
+    EXPECT_NE(prompt.find("data\\points.dat"), std::string::npos) << prompt;
+    EXPECT_EQ(Forms::find<frmEnter2>(), entry);
+    EXPECT_EQ(child<QLineEdit>(entry, "txt2ndName")->text(), "Ben");
+    expectUnchanged(before);
+}
+
 TEST_F(EntryWindowTest, AHouseWithoutANameIsWrittenButNotChecked)
 {
     frmEnter2* entry = openEntry();
@@ -623,8 +642,8 @@ TEST_F(EntryWindowTest, ABlankedDrawLineSavesAsAnOrdinaryEvent)
 
 TEST_F(EntryWindowTest, OnlyABetterFirstPlaceBreaksTheRecord)
 {
-    carnival::writeRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
-    carnival::writeRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 55, "2008"));
+    testing_support::putRecord(kRecords, 1, recordEntry("12Boys100m", "Kira Ostrom", 95, "2008"));
+    testing_support::putRecord(kRecords, 2, recordEntry("12BoysLongJump", "Kira Ostrom", 55, "2008"));
     const std::string recordsBefore = folder->read("data/athletics.dat");
 
     struct Case {
