@@ -143,16 +143,6 @@ TEST_F(NewCarnivalTest, TheSameTypeAndYearStartedTwiceIsRefusedTheSecondTime)
 
 TEST_F(NewCarnivalTest, AMissingTemplateFolderIsNamedAndNothingChanges)
 {
-    fs::remove_all(folder->root() / "pristine data/swimming");
-    const Tree before = whole();
-    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("pristine data\\swimming"), std::string::npos) << *failure;
-    EXPECT_EQ(whole(), before);
-}
-
-TEST_F(NewCarnivalTest, ATemplateLackingAFolderIsNamedAndNothingChanges)
-{
     fs::remove_all(folder->root() / "pristine data/swimming/individuals/12");
     const Tree before = whole();
     const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
@@ -161,30 +151,18 @@ TEST_F(NewCarnivalTest, ATemplateLackingAFolderIsNamedAndNothingChanges)
     EXPECT_EQ(whole(), before);
 }
 
-// A hand-edited carnival file must not make a new carnival move folders
+// A hand-edited carnival file must not make a new carnival move a folder
 // outside the data folder.
-TEST_F(NewCarnivalTest, ACarnivalTypeOrYearThatLeavesTheDataFolderChangesNothing)
+TEST_F(NewCarnivalTest, ATypeLeavingTheDataFolderOrAYearTooLargeChangesNothing)
 {
-    fs::create_directories(folder->root() / "victim");
+    folder->write("victim/kept.txt", "kept");
     const Tree before = whole();
-    for (const auto& [type, year] : { std::pair { "../../victim", "2001" }, std::pair { "Athletics", "/../../x" } }) {
-        const auto failure = startNewCarnival(newSwimmingCarnival(), type, year, "2010");
-        ASSERT_TRUE(failure.has_value()) << type;
-        EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
-    }
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "..\\victim", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
+    // Nor may a typed year too large for the number form be written.
+    EXPECT_TRUE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "1000000000000000").has_value());
     EXPECT_EQ(whole(), before);
-}
-
-TEST_F(NewCarnivalTest, AYearTooLargeForTheNumberFormChangesNothing)
-{
-    const Tree before = whole();
-    for (const char* year : { "1000000000000000", "99999999999999999999" }) {
-        const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", year);
-        ASSERT_TRUE(failure.has_value()) << year;
-        EXPECT_NE(failure->find("too large"), std::string::npos) << *failure;
-    }
-    EXPECT_EQ(whole(), before);
-    EXPECT_FALSE(yearProblem("999999999999999").has_value());
 }
 
 TEST_F(NewCarnivalTest, AMissingPointsFileIsNamedAndNothingChanges)

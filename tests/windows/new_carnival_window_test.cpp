@@ -235,19 +235,6 @@ TEST_F(NewCarnivalWindowTest, AnEmptyYearIsAskedFor)
     EXPECT_EQ(whole(), before);
 }
 
-TEST_F(NewCarnivalWindowTest, AYearTooLargeToWriteIsRefusedBeforeTheQuestion)
-{
-    const Tree before = whole();
-    frmSetup* window = openSetup(platform::kAnswerYes);
-    typeYear(window, "1000000000000000");
-    click(window, "cmdathletics");
-    ASSERT_EQ(messages().size(), 2u);
-    expectMessage(1, "The year \"1000000000000000\" is too large. Please type a year of at most 15 digits.", 48,
-        "Oops!");
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(whole(), before);
-}
-
 TEST_F(NewCarnivalWindowTest, ATakenBackupNameIsRefusedAndTheWindowStaysOpen)
 {
     folder->write("data/Athletics2001/points.dat", " 1 \r\n 1 \r\n 1 \r\n 1 \r\n");
