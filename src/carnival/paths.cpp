@@ -112,16 +112,11 @@ fs::path matchComponent(const fs::path& folder, const std::string& component)
 // remembered, so the files of one folder share its resolution.
 fs::path resolvePath(std::string_view programPath)
 {
-    fs::path result;
-    std::string prefix;
-    bool absolute = !programPath.empty() && (programPath[0] == '/' || programPath[0] == '\\');
-    if (absolute) {
-        result = "/";
-        prefix = "/";
-    }
+    const bool absolute = !programPath.empty() && (programPath[0] == '/' || programPath[0] == '\\');
+    fs::path result = absolute ? fs::path("/") : fs::path();
+    std::string prefix(absolute ? 1 : 0, '/');
     for (const std::string& component : splitComponents(programPath)) {
-        prefix += component;
-        prefix += '\\';
+        prefix.append(component).push_back('\\');
         if (scopeMemory) {
             const auto found = scopeMemory->resolved.find(prefix);
             if (found != scopeMemory->resolved.end()) {

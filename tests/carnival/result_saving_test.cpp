@@ -826,11 +826,13 @@ TEST_P(FaultAtEachFile, LeavesEveryFileAsItWasAndNamesTheFile)
 {
     const Fault fault = GetParam();
     // The steps before the one that fails.
-    if (fault.step != Step::Entry)
+    if (fault.step != Step::Entry) {
         ASSERT_FALSE(run(Step::Entry));
+    }
     reloadMain();
-    if (fault.step == Step::EditSave || fault.step == Step::Delete)
+    if (fault.step == Step::EditSave || fault.step == Step::Delete) {
         ASSERT_FALSE(run(Step::EditOpen));
+    }
     const Tree before = snapshot(folder.root() / "data");
     const auto totals = modDeclareGlobals().housePoints;
 
