@@ -18,6 +18,11 @@ bool isFreeSlot(const AgeChampEntry& entry)
     return entry.name.trimmed() == kFreeSlotName;
 }
 
+std::string storedCompetitorName(std::string_view typedName)
+{
+    return decltype(AgeChampEntry::name)(typedName).trimmed();
+}
+
 AgeChampEntry freeSlotTemplate(const std::vector<std::string>& eventItems)
 {
     AgeChampEntry entry;

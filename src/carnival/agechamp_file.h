@@ -29,6 +29,10 @@ struct AgeChampEntry {
 
 bool isFreeSlot(const AgeChampEntry& entry);
 
+// A typed name as a record keeps and its readers see it: cut to the 30
+// characters of the field, blanks around it removed.
+std::string storedCompetitorName(std::string_view typedName);
+
 // A free slot with the event names in cells 1 to n, as a new file holds it.
 AgeChampEntry freeSlotTemplate(const std::vector<std::string>& eventItems);
 

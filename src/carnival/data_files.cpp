@@ -2,11 +2,17 @@
 
 #include "data_error.h"
 #include "number_form.h"
+#include "safe_text.h"
 #include "text_files.h"
 
 #include <cmath>
 
 namespace carnival {
+
+namespace {
+// eventLastIndex, one less than the count, is a 16-bit number.
+constexpr int kMaxListedEvents = 32767;
+} // namespace
 
 std::array<std::string, kHouseCount> readHouses()
 {
@@ -23,6 +29,15 @@ CarnivalId readCarnival()
     CarnivalId id;
     id.type = reader.nextText("the carnival type");
     id.year = reader.nextText("the carnival year");
+    // Both become part of folder names (data\<type>, data\<type><year>).
+    if (!isSafeFolderName(id.type))
+        throw DataFileError(std::string(kCarnivalFile),
+            "the carnival type \"" + id.type + "\" cannot name a folder: it may not be blank, and "
+                + std::string(kSafeNameRule) + ".");
+    if (!isSafeName(id.year))
+        throw DataFileError(std::string(kCarnivalFile),
+            "the carnival year \"" + id.year + "\" cannot be part of a folder name: " + std::string(kSafeNameRule)
+                + ".");
     return id;
 }
 
@@ -48,6 +63,10 @@ std::vector<EventEntry> readEventList(std::string_view programPath)
     if (count < 1)
         throw DataFileError(std::string(programPath),
             "line 1 gives " + trimBlanks(countLine) + " events; a carnival needs at least one event.");
+    if (count > kMaxListedEvents)
+        throw DataFileError(std::string(programPath),
+            "line 1 gives " + trimBlanks(countLine) + " events, more than the " + std::to_string(kMaxListedEvents)
+                + " an event list can hold.");
 
     std::vector<EventEntry> events;
     for (int i = 0; i < count; ++i) {
@@ -60,6 +79,11 @@ std::vector<EventEntry> readEventList(std::string_view programPath)
         } else {
             entry.kind.assign("Time");
         }
+        // The name becomes part of the event's result file name.
+        if (!isSafeName(line))
+            throw DataFileError(std::string(programPath),
+                "the name of event " + std::to_string(i + 1) + ", \"" + line
+                    + "\", cannot be part of a file name: " + std::string(kSafeNameRule) + ".");
         entry.name.assign(line);
         events.push_back(entry);
     }

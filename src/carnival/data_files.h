@@ -21,7 +21,9 @@ struct CarnivalId {
     std::string year;
 };
 
-// Pure reads and writes of the files.
+// Pure reads and writes of the files. Names that become part of paths (the
+// carnival type and year, the event names) must be safe names, and an event
+// count must lie within 1 to 32767; otherwise the file is malformed.
 std::array<std::string, kHouseCount> readHouses();
 CarnivalId readCarnival();
 std::array<std::int16_t, kHouseCount> readPoints();
@@ -35,7 +37,8 @@ void writePointsUpdate(const std::array<std::int16_t, kHouseCount>& totals);
 // The reset form: four lines of 0.
 std::string pointsResetContent();
 void writePointsReset();
-// The carnival file with the type and the numeric value of the typed year.
+// The carnival file with the type and the numeric value of the typed year,
+// which must fit the number form (yearProblem in new_carnival.h).
 std::string carnivalFileContent(std::string_view type, std::string_view typedYear);
 void writeCarnivalFile(std::string_view type, std::string_view typedYear);
 // The houses file: four names exactly as typed.

@@ -14,6 +14,12 @@ std::string eventResultPath(std::string_view age, std::string_view sex, std::str
         + std::string(sex) + std::string(event) + ".dat");
 }
 
+bool ResultForm::drawLineInUse() const
+{
+    const bool blank = trimBlanks(drawLine.name).empty() && !drawLine.hasHouse() && trimBlanks(drawLine.td).empty();
+    return drawLine.name != kDrawLineDefault && !blank;
+}
+
 namespace {
 
 // The five time/distance texts: places 1 to 4, then the draw line.
@@ -69,13 +75,13 @@ bool validateForm(const ResultForm& form, std::string_view eventKind)
 {
     bool ok = true;
     const Placing& first = form.places[0];
-    if (first.name.empty() || first.house.empty())
+    if (first.name.empty() || !first.hasHouse())
         ok = false;
     if (!validPerformance(first.td, eventKind))
         ok = false;
 
     auto checkOptionalRow = [&](const Placing& row) {
-        if (row.house.empty())
+        if (!row.hasHouse())
             ok = false;
         if (!validPerformance(row.td, eventKind))
             ok = false;
@@ -83,7 +89,7 @@ bool validateForm(const ResultForm& form, std::string_view eventKind)
     for (int i = 1; i < 4; ++i)
         if (!form.places[i].name.empty())
             checkOptionalRow(form.places[i]);
-    if (!form.drawLine.name.empty() && form.drawLineChanged())
+    if (!form.drawLine.name.empty() && form.drawLineInUse())
         checkOptionalRow(form.drawLine);
     return ok;
 }
@@ -148,7 +154,11 @@ StoredResult readEventResult(std::string_view path)
     for (std::size_t i = 0; i < 4; ++i)
         result.form.places[i] = placingFrom(lines, placesAt + 3 * i);
     if (result.isDraw) {
-        result.drawpos = static_cast<int>(numericValue(lines[1]));
+        const double drawpos = numericValue(lines[1]);
+        if (drawpos < -32768 || drawpos > 32767)
+            throw DataFileError(std::string(path),
+                "line 2 gives the tie position " + trimBlanks(lines[1]) + ", which is not a tie position (1 to 4).");
+        result.drawpos = static_cast<int>(drawpos);
         result.form.drawLine = placingFrom(lines, 14);
     }
     return result;

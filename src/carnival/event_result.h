@@ -21,6 +21,11 @@ struct Placing {
     std::string name;
     std::string house;
     std::string td;
+    // Set when the house was chosen from the list, which a house whose name
+    // is empty needs: its text alone does not tell it from no choice.
+    bool houseChosen = false;
+
+    bool hasHouse() const { return houseChosen || !house.empty(); }
 
     bool operator==(const Placing&) const = default;
 };
@@ -30,8 +35,9 @@ struct ResultForm {
     std::array<Placing, 4> places;
     Placing drawLine { std::string(kDrawLineDefault), {}, {} };
 
-    // The draw line is in use once its name differs from the default text.
-    bool drawLineChanged() const { return drawLine.name != kDrawLineDefault; }
+    // The draw line is in use once its name differs from the default text,
+    // unless its name, house and time or distance are all left blank.
+    bool drawLineInUse() const;
 
     bool operator==(const ResultForm&) const = default;
 };
@@ -76,7 +82,8 @@ struct StoredResult {
 // Reads an event result file. The Draw form is taken when the first line
 // trimmed is "Draw" and the file holds the Draw form's 17 lines; a plain
 // result whose first competitor is called Draw stays a plain result.
-// Throws DataFileError when the file is missing or too short.
+// Throws DataFileError when the file is missing or too short, or when the
+// Draw form's tie position lies outside the 16-bit range.
 StoredResult readEventResult(std::string_view path);
 
 } // namespace carnival

@@ -1,10 +1,13 @@
 #include "new_carnival.h"
 
+#include "carnival_state.h"
 #include "data_error.h"
 #include "data_files.h"
 #include "file_transaction.h"
 #include "fixed_text.h"
+#include "number_form.h"
 #include "paths.h"
+#include "safe_text.h"
 #include "text_files.h"
 
 #include <fcntl.h>
@@ -110,19 +113,46 @@ private:
     fs::path path_;
 };
 
+// The part of the type's template tree that a new carnival needs and cannot
+// make: the event list, the results folder and the six age-group folders.
+std::optional<std::string> templateProblem(const std::string& templateFolder)
+{
+    std::vector<std::string> folders { templateFolder, templateFolder + "\\events" };
+    for (const std::string& age : kAgeGroups)
+        folders.push_back(templateFolder + "\\individuals\\" + age);
+    for (const std::string& folder : folders)
+        if (!folderExists(folder))
+            return "The template folder \"" + folder + "\" is missing, so a new carnival cannot start.";
+    const std::string eventList = templateFolder + "\\events.dat";
+    if (!fileExists(eventList))
+        return "The template event list \"" + eventList + "\" is missing, so a new carnival cannot start.";
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<std::string> yearProblem(std::string_view typedYear)
+{
+    if (fitsNumberForm(numericValue(typedYear)))
+        return std::nullopt;
+    return "The year \"" + std::string(typedYear) + "\" is too large. Please type a year of at most 15 digits.";
+}
 
 std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::string_view currentType,
     std::string_view currentYear)
 {
+    if (!isSafeFolderName(currentType) || !isSafeName(currentYear))
+        return "The carnival file \"" + std::string(kCarnivalFile) + "\" names the carnival \""
+            + std::string(currentType) + "\", " + std::string(currentYear)
+            + ", which cannot name its folders, so nothing was changed.";
+    if (auto missing = templateProblem(kind.templateFolder))
+        return missing;
     const std::string backup = backupFolderPath(currentType, currentYear);
     if (pathTaken(backup))
         return std::string(kCarnivalExists);
     const std::string current = currentFolder(currentType);
     if (!folderExists(current))
         return "The folder of the current carnival, \"" + current + "\", is missing, so it cannot be backed up.";
-    if (!folderExists(kind.templateFolder))
-        return "The template folder \"" + kind.templateFolder + "\" is missing, so a new carnival cannot start.";
     if (!fileExists(kPointsFile))
         return "The points file \"" + std::string(kPointsFile) + "\" is missing, so it cannot be backed up.";
     if (pathTaken(current + "\\points.dat"))
@@ -139,6 +169,8 @@ std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::stri
 std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
     std::string_view currentYear, std::string_view typedYear)
 {
+    if (auto problem = yearProblem(typedYear))
+        return problem;
     if (auto problem = newCarnivalProblem(kind, currentType, currentYear))
         return problem;
 

@@ -20,6 +20,10 @@ struct NewCarnival {
 const NewCarnival& newAthleticsCarnival();
 const NewCarnival& newSwimmingCarnival();
 
+// Why a typed year cannot be kept: its value is too large for the number
+// form (text without a number is the year 0).
+std::optional<std::string> yearProblem(std::string_view typedYear);
+
 // Why the new carnival cannot be started, checked before anything changes:
 // the message for the user, or nothing when every step can go ahead.
 // currentType and currentYear name the carnival being backed up.

@@ -1,8 +1,10 @@
 #include "number_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace carnival {
 
@@ -12,13 +14,41 @@ std::string numberForm(long long value)
     return (value < 0 ? "-" : " ") + digits + " ";
 }
 
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+// A fraction in fixed notation to 15 significant digits, without the zeros
+// after its last digit.
+std::string plainFraction(double magnitude)
+{
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const int decimals = std::max(0, kSignificantDigits - 1 - exponent);
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
+    std::string text(buffer);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
+} // namespace
+
+bool fitsNumberForm(double value)
+{
+    return std::isfinite(value) && std::fabs(value) < 1e15;
+}
+
 std::string numberForm(double value)
 {
-    if (std::nearbyint(value) == value && std::fabs(value) < 1e15)
+    if (!fitsNumberForm(value))
+        throw std::out_of_range("a number too large for the number form");
+    if (std::nearbyint(value) == value)
         return numberForm(static_cast<long long>(value));
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", std::fabs(value));
-    return (value < 0 ? "-" : " ") + std::string(buffer) + " ";
+    return (value < 0 ? "-" : " ") + plainFraction(std::fabs(value)) + " ";
 }
 
 std::size_t nextZoneStart(std::size_t column)

@@ -9,7 +9,13 @@ namespace carnival {
 
 // A number as the data files hold it: a blank (or "-") in front, one blank after.
 std::string numberForm(long long value);
+// The number in plain decimal, never with an exponent; throws
+// std::out_of_range for a value that fitsNumberForm refuses.
 std::string numberForm(double value);
+
+// Whether the number form can write the value in plain decimal with its 15
+// significant digits: finite and below 10^15 in size.
+bool fitsNumberForm(double value);
 
 // Width of one print zone: a zoned item starts at a multiple of this column.
 inline constexpr std::size_t kPrintZoneWidth = 14;

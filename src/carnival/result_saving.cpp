@@ -178,30 +178,23 @@ SaveOutcome runSave(Steps steps)
     return outcome;
 }
 
-bool drawLineBlank(const Placing& drawLine)
-{
-    return trimBlanks(drawLine.name).empty() && drawLine.house.empty() && trimBlanks(drawLine.td).empty();
-}
-
 } // namespace
 
 SaveOutcome saveNewResult(ResultForm form)
 {
-    if (form.drawLineChanged() && drawLineBlank(form.drawLine))
-        form.drawLine.name = std::string(kDrawLineDefault);
     if (!validateForm(form, modDeclareGlobals().eventKind))
         return SaveOutcome { Refusal::InvalidForm, {} };
 
     const bool tied = !numericTiePairs(form).empty();
     if (tied && !tiesTypedAlike(form))
         return SaveOutcome { Refusal::TiesTypedDifferently, {} };
-    if (!tied && form.drawLineChanged())
+    if (!tied && form.drawLineInUse())
         return SaveOutcome { Refusal::DrawLineWithoutTie, {} };
 
     int drawpos = 0;
     std::string content;
     if (tied) {
-        if (!form.drawLineChanged())
+        if (!form.drawLineInUse())
             form.drawLine.name.clear();
         drawpos = findDrawpos(form);
         content = joinLines(drawFormLines(form, drawpos));

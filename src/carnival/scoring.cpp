@@ -65,9 +65,10 @@ namespace {
 
 void applyHousePoints(HouseTotals& totals, const ResultForm& form, const std::array<int, 5>& points, int sign)
 {
-    // A row without a house gives nothing, even to a house whose name is empty.
+    // A scored row always has a house (the form check sees to it), so an
+    // empty house text is the house whose name is empty.
     auto apply = [&](const Placing& row, int rowIndex) {
-        if (rowCounts(row, rowIndex) && !row.house.empty())
+        if (rowCounts(row, rowIndex))
             totals.matchHouse(row.house, sign * points[rowIndex]);
     };
     for (int row = 0; row < 4; ++row)
@@ -117,11 +118,13 @@ void setPointsCell(AgeChampEntry& entry, int cellIndex, int points)
         entry.eventPoints[static_cast<std::size_t>(cellIndex)].assign(std::to_string(points));
 }
 
-// The first record whose trimmed name equals `name` exactly (free slots too).
+// The first record whose trimmed name equals `name` as the record would keep
+// it (free slots too).
 AgeChampEntry* findByName(std::vector<AgeChampEntry>& entries, std::string_view name)
 {
+    const std::string wanted = storedCompetitorName(name);
     for (std::size_t i = 0; i < entries.size() && i < kAgeChampSlots; ++i)
-        if (entries[i].name.trimmed() == name)
+        if (entries[i].name.trimmed() == wanted)
             return &entries[i];
     return nullptr;
 }

@@ -60,7 +60,8 @@ enum class SlotOutcome { AddedToCompetitor, NewCompetitor, NoFreeSlot, TotalOutO
 
 // Awards points to a competitor among the records of an age-champion file:
 // the first record with that name (trimmed record name against the name as
-// typed), else the first free slot.
+// the record would keep it, so a trailing blank or a 31st character makes no
+// new competitor), else the first free slot.
 SlotOutcome findAgeChampSlot(std::vector<AgeChampEntry>& entries, std::string_view name, int points, int cellIndex);
 
 // Takes points back from the first record of that name; nothing when there is

@@ -8,6 +8,7 @@
 #include "number_form.h"
 #include "paths.h"
 #include "records_file.h"
+#include "safe_text.h"
 #include "text_files.h"
 
 
@@ -25,12 +26,11 @@ SetupEvent setupEvent(std::string_view item)
 
 std::optional<std::string> eventNameProblem(std::string_view item)
 {
-    for (char c : item) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
-            return "The event name \"" + std::string(item)
-                + "\" holds a character that cannot be used in a file name (\\ / : * ? \" < > |).";
-    }
+    // Windows refuses : * ? " < > | in file names as well.
+    if (!isSafeName(item) || item.find_first_of(":*?\"<>|") != std::string_view::npos)
+        return "The event name \"" + std::string(item)
+            + "\" holds a character that cannot be used in a file name (\\ / : * ? \" < > |, two dots in a row, "
+              "or a control character).";
     if (trimBlanks(item).empty())
         return std::string("An event needs a name.");
     const SetupEvent event = setupEvent(item);

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,15 @@ inline std::string bytes(const QString& text)
 {
     return text.toLatin1().toStdString();
 }
+
+// The message that refuses a character: the box it was typed in (for
+// example "the name of 1st place") and the character itself.
+QString unstorableTextMessage(const QString& box, char32_t character);
+
+// The single-byte text of a box whose text goes into a data file. When a
+// character of it cannot be stored (one outside ISO-8859-1 or a control
+// character such as a line break), the user is told which box and which
+// character, and nothing is returned.
+std::optional<std::string> storableText(const QString& text, const QString& box);
 
 } // namespace platform

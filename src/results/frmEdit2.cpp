@@ -101,7 +101,10 @@ void frmEdit2::leaveWithFreshMainWindow()
 
 void frmEdit2::cmdGo_Click()
 {
-    const carnival::SaveOutcome outcome = carnival::saveEditedResult(readBoxes());
+    const auto form = readBoxes();
+    if (!form)
+        return;
+    const carnival::SaveOutcome outcome = carnival::saveEditedResult(*form);
     if (outcome.refusal == carnival::Refusal::InvalidForm) {
         platform::showMsgBox(
             "Please fill in the form correctly before clicking \"Save Event\". Click Help for more details.", 48,

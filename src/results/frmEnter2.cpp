@@ -45,7 +45,10 @@ void frmEnter2::Form_Unload()
 
 void frmEnter2::cmdGo_Click()
 {
-    const carnival::SaveOutcome outcome = carnival::saveNewResult(readBoxes());
+    const auto form = readBoxes();
+    if (!form)
+        return;
+    const carnival::SaveOutcome outcome = carnival::saveNewResult(*form);
     switch (outcome.refusal) {
     case carnival::Refusal::InvalidForm:
         platform::showMsgBox("Please fill in the form correctly before clicking \"Save Event\". Click Help for more "

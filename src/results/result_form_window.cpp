@@ -102,15 +102,26 @@ ResultFormWindow::ResultFormWindow(const char* objectName, const QString& captio
     setTabOrder(cmdCancel, Command1);
 }
 
-carnival::ResultForm ResultFormWindow::readBoxes() const
+std::optional<carnival::ResultForm> ResultFormWindow::readBoxes() const
 {
+    const bool distance = carnival::trimBlanks(carnival::modDeclareGlobals().eventKind) == "Distance";
+    const QString measure = distance ? "the distance" : "the time";
+    const char* rowNames[] = { "of 1st place", "of 2nd place", "of 3rd place", "of 4th place", "on the draw line" };
+
     carnival::ResultForm form;
-    auto read = [](const Row& row) {
-        return carnival::Placing { bytes(row.name->text()), bytes(row.house->currentText()), bytes(row.td->text()) };
-    };
-    for (std::size_t i = 0; i < 4; ++i)
-        form.places[i] = read(rows[i]);
-    form.drawLine = read(rows[4]);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        const QString where = QString::fromLatin1(rowNames[i]);
+        const auto name = platform::storableText(row.name->text(), "the name " + where);
+        if (!name)
+            return std::nullopt;
+        const auto td = platform::storableText(row.td->text(), measure + " " + where);
+        if (!td)
+            return std::nullopt;
+        const bool chosen = row.house->currentIndex() >= 0;
+        carnival::Placing& placing = i < 4 ? form.places[i] : form.drawLine;
+        placing = carnival::Placing { *name, chosen ? bytes(row.house->currentText()) : std::string(), *td, chosen };
+    }
     return form;
 }
 

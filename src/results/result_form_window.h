@@ -6,6 +6,7 @@
 #include "platform/forms.h"
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -22,8 +23,9 @@ public:
 protected:
     ResultFormWindow(const char* objectName, const QString& caption, const QString& cancelCaption);
 
-    // The 15 boxes as they stand.
-    carnival::ResultForm readBoxes() const;
+    // The 15 boxes as they stand; nothing when a box holds a character that
+    // cannot be stored (the user has been told which).
+    std::optional<carnival::ResultForm> readBoxes() const;
 
     // Offers the four house names in every house list, none chosen.
     void fillHouseLists();

@@ -80,7 +80,7 @@ frmEventSetup::frmEventSetup()
         this));
     texts->addWidget(text("lblLimits",
         QString("A carnival has 1 to %1 events. An event name may have up to %2 characters (%3 without its blanks) "
-                "and none of \\ / : * ? \" < > |.")
+                "and may not hold \\ / : * ? \" < > | or two dots in a row.")
             .arg(carnival::kMaxEvents)
             .arg(carnival::kMaxEventNameLength)
             .arg(carnival::kMaxEventKeyLength),
@@ -144,7 +144,10 @@ bool frmEventSetup::addEvent(const QString& name)
         platform::showMsgBox("You forgot to enter a name.", 64, "Oops!");
         return false;
     }
-    if (auto problem = carnival::eventNameProblem(bytes(name))) {
+    const auto storable = platform::storableText(name, "the name of the new event");
+    if (!storable)
+        return false;
+    if (auto problem = carnival::eventNameProblem(*storable)) {
         platform::showMsgBox(qtext(*problem), 64, "Oops!");
         return false;
     }

@@ -86,11 +86,17 @@ void frmSetup::startNewCarnival(const carnival::NewCarnival& kind)
         platform::showMsgBox("Please enter the year.", 64);
         return;
     }
+    const auto year = platform::storableText(txtYear->text(), "the year");
+    if (!year)
+        return;
+    if (const auto problem = carnival::yearProblem(*year)) {
+        platform::showMsgBox(platform::qtext(*problem), 48, "Oops!");
+        return;
+    }
     const auto& state = carnival::modDeclareGlobals();
     platform::showMsgBox("Are you sure?", 36);
     if (state.lastMsgBoxAnswer == platform::kAnswerYes) {
-        const auto failure = carnival::startNewCarnival(
-            kind, state.carnivalType, state.carnivalYear, platform::bytes(txtYear->text()));
+        const auto failure = carnival::startNewCarnival(kind, state.carnivalType, state.carnivalYear, *year);
         if (failure) {
             platform::showMsgBox(platform::qtext(*failure), 0);
             return;

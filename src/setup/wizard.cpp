@@ -196,8 +196,12 @@ void frmHouses::Form_Load()
 void frmHouses::Command1_Click()
 {
     std::array<std::string, carnival::kHouseCount> names;
-    for (int i = 0; i < 4; ++i)
-        names[static_cast<std::size_t>(i)] = platform::bytes(houseBoxes[i]->text());
+    for (int i = 0; i < 4; ++i) {
+        const auto name = platform::storableText(houseBoxes[i]->text(), QString("the name of house %1").arg(i + 1));
+        if (!name)
+            return;
+        names[static_cast<std::size_t>(i)] = *name;
+    }
     try {
         carnival::writeHousesFile(names);
     } catch (const carnival::DataFileError& error) {

@@ -88,16 +88,6 @@ TEST_F(DataFilesTest, EventListMarkersAndCuts)
     EXPECT_EQ(state.eventList[5].name.raw(), "ABCDEFGHIJKLMNOPQRST");
 }
 
-TEST_F(DataFilesTest, EventListCountsBelowOneOrShortListsAreRefused)
-{
-    folder.write("data/a/events.dat", " 0 \r\n100m\r\n");
-    EXPECT_THROW(readEventList("data\\a\\events.dat"), DataFileError);
-    folder.write("data/a/events.dat", " 3 \r\n100m\r\n");
-    EXPECT_THROW(readEventList("data\\a\\events.dat"), DataFileError);
-    folder.write("data/a/events.dat", " 1.6 \r\n100m\r\n200m\r\n");
-    EXPECT_EQ(readEventList("data\\a\\events.dat").size(), 2u);
-}
-
 TEST_F(DataFilesTest, PathsAndKeys)
 {
     modDeclareGlobals().carnivalType = "Athletics";
@@ -264,6 +254,25 @@ TEST_F(DataFilesTest, ACarnivalFileWithoutAYearIsRefused)
     EXPECT_EQ(fileNamedByError([] { readCarnival(); }), "data\\carnival.dat");
     folder.write("data/carnival.dat", "Athletics\r\n   \r\n");
     EXPECT_EQ(fileNamedByError([] { readCarnival(); }), "data\\carnival.dat");
+}
+
+TEST_F(DataFilesTest, ACarnivalTypeOrYearThatCannotNameAFolderIsRefused)
+{
+    for (const char* content : { "../../victim\r\n 2010 \r\n", "Athletics\r\n 20/10 \r\n", ".\r\n 2010 \r\n" }) {
+        folder.write("data/carnival.dat", content);
+        EXPECT_EQ(fileNamedByError([] { readCarnivalFile(); }), "data\\carnival.dat") << content;
+    }
+}
+
+TEST_F(DataFilesTest, EventListCountsOutOfRangeShortListsAndUnsafeNamesAreRefused)
+{
+    for (const char* content : { " 0 \r\n100m\r\n", " 3 \r\n100m\r\n", " 99999999999999999999 \r\n100m\r\n",
+             " 2 \r\n100m\r\n..\\..\\victim\r\n", " 1 \r\nsub/dir\r\n" }) {
+        folder.write("data/a/events.dat", content);
+        EXPECT_EQ(fileNamedByError([] { readEventList("data\\a\\events.dat"); }), "data\\a\\events.dat") << content;
+    }
+    folder.write("data/a/events.dat", " 1.6 \r\n100m\r\n200m\r\n");
+    EXPECT_EQ(readEventList("data\\a\\events.dat").size(), 2u);
 }
 
 // --- Houses file ---------------------------------------------------------

@@ -453,15 +453,20 @@ TEST_F(EventResultFileTest, EmptyLastLinesAreKept)
     EXPECT_EQ(stored.form.places[3], (Placing { "", "", "" }));
 }
 
-TEST_F(EventResultFileTest, AMissingOrShortFileIsReportedNamingIt)
+TEST_F(EventResultFileTest, AMissingShortOrOutOfRangeFileIsReportedNamingIt)
 {
     EXPECT_THROW(readEventResult(path), DataFileError);
-    folder.write(onDisk, crlf({ "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "" }));
-    try {
-        readEventResult(path);
-        FAIL() << "no error";
-    } catch (const DataFileError& error) {
-        EXPECT_EQ(error.file(), path);
+    std::vector<std::string> drawForm(kDrawLines, "");
+    drawForm[0] = "Draw";
+    drawForm[1] = " 99999999999 ";
+    for (const auto& lines : { std::vector<std::string>(11, ""), drawForm }) {
+        folder.write(onDisk, crlf(lines));
+        try {
+            readEventResult(path);
+            ADD_FAILURE() << "no error";
+        } catch (const DataFileError& error) {
+            EXPECT_EQ(error.file(), path);
+        }
     }
 }
 

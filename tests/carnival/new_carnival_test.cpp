@@ -143,11 +143,25 @@ TEST_F(NewCarnivalTest, TheSameTypeAndYearStartedTwiceIsRefusedTheSecondTime)
 
 TEST_F(NewCarnivalTest, AMissingTemplateFolderIsNamedAndNothingChanges)
 {
-    fs::remove_all(folder->root() / "pristine data/swimming");
+    fs::remove_all(folder->root() / "pristine data/swimming/individuals/12");
     const Tree before = whole();
     const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("pristine data\\swimming"), std::string::npos) << *failure;
+    EXPECT_NE(failure->find("pristine data\\swimming\\individuals\\12"), std::string::npos) << *failure;
+    EXPECT_EQ(whole(), before);
+}
+
+// A hand-edited carnival file must not make a new carnival move a folder
+// outside the data folder.
+TEST_F(NewCarnivalTest, ATypeLeavingTheDataFolderOrAYearTooLargeChangesNothing)
+{
+    folder->write("victim/kept.txt", "kept");
+    const Tree before = whole();
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "..\\victim", "2001", "2010");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
+    // Nor may a typed year too large for the number form be written.
+    EXPECT_TRUE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "1000000000000000").has_value());
     EXPECT_EQ(whole(), before);
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 using namespace carnival;
 
 TEST(NumberForm, BlankOrMinusInFrontAndOneBlankAfter)
@@ -61,6 +64,14 @@ TEST(NumberForm, FractionsUseAPointAndNoSeparators)
     EXPECT_EQ(numberForm(12.5), " 12.5 ");
     EXPECT_EQ(numberForm(-2010.25), "-2010.25 ");
     EXPECT_EQ(numberForm(1234567.0), " 1234567 ");
+}
+
+TEST(NumberForm, AlwaysPlainDecimalAndRefusedWhereItCannotBe)
+{
+    EXPECT_EQ(numberForm(0.0000001), " 0.0000001 ");
+    EXPECT_EQ(numberForm(999999999999999.0), " 999999999999999 ");
+    EXPECT_THROW(numberForm(1e15), std::out_of_range);
+    EXPECT_FALSE(fitsNumberForm(numericValue(std::string(400, '9'))));
 }
 
 TEST(PrintZones, TheWidestTotalsStillStartOnZoneBoundaries)

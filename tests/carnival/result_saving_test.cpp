@@ -340,7 +340,8 @@ TEST_P(TieAtEachPosition, IsStoredInTheDrawFormScoredByTheTieTableAndTakenBackOn
     expectTotals(kStartTotals);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultSaving, TieAtEachPosition, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(ResultSaving, TieAtEachPosition, ::testing::Values(1, 2, 3, 4),
+    ::testing::PrintToStringParamName());
 
 TEST_F(ResultSavingTest, ThreeEqualPlacingsAreStoredAndScoredAsATieOfSecondAndThird)
 {
@@ -466,6 +467,13 @@ TEST_F(ResultSavingTest, ABlankDrawLineCountsAsUntouched)
     }
     expectTotals({ 26, 32, 38, 44 });
     EXPECT_EQ(storedAgeChamp(kBoysPath, 1)->points, 16);
+
+    // The edit follows the same rule.
+    openResultForEditing();
+    ResultForm edited = fourRunners("010.00", "011.00", "012.00", "013.00");
+    edited.drawLine = { "   ", "", "" };
+    EXPECT_EQ(saveEditedResult(edited).refusal, Refusal::None);
+    expectTotals({ 26, 32, 38, 44 });
 }
 
 TEST_F(ResultSavingTest, ABlankDrawLineBesideATieIsStoredWithTheNameCleared)

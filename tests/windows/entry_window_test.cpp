@@ -148,6 +148,18 @@ TEST_F(EntryWindowTest, HouseListsOfferTheHousesAsTheHousesFileNamesThem)
     }
 }
 
+TEST_F(EntryWindowTest, AHouseWhoseNameIsEmptyCanBeChosenAndScores)
+{
+    folder->write("data/houses.dat", "Tamsett\r\nBrindrel\r\nCorrow\r\n\r\n");
+    frmEnter2* entry = openEntry();
+    fill(entry, { { "Ann", "", "012.50" } });
+    child<QComboBox>(entry, "cbo1stHouse")->setCurrentIndex(3);
+    click(entry, "cmdGo");
+    settle();
+    EXPECT_EQ(folder->read(kResult100m), crlf({ "Ann", "", "012.50", "", "", "", "", "", "", "", "", "" }));
+    expectMainWindowShows({ 0, 0, 0, 8 });
+}
+
 TEST_F(EntryWindowTest, TheColumnHeadAndTitleFollowTheChosenEvent)
 {
     struct Case {

@@ -450,6 +450,7 @@ TEST_F(WizardTest, TheReleaseOfAnEnterPressedElsewhereAddsNothing)
 }
 
 struct BadName {
+    const char* label;
     const char* name;
     const char* problem; // words of the message
 };
@@ -475,13 +476,17 @@ TEST_P(BadEventNameTest, RefusedAtAddAndAtTheEnterKey)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, BadEventNameTest,
-    ::testing::Values(BadName { "100m\\200m", "character" }, BadName { "100m/200m", "character" },
-        BadName { "Time: 100m", "character" }, BadName { "Star*", "character" }, BadName { "Who?", "character" },
-        BadName { "The \"Mile\"", "character" }, BadName { "<Relay", "character" },
-        BadName { "Relay>", "character" }, BadName { "Shot|Put", "character" },
-        BadName { "Tab\there", "character" }, BadName { "1234567   1234567 123", "too long" },
-        BadName { "abcdefghijklmnopqr", "too long" }, BadName { "200m Freestyle Relay", "too long" },
-        BadName { "Long Jump1 ", "distance marker" }));
+    ::testing::Values(BadName { "Backslash", "100m\\200m", "character" },
+        BadName { "Slash", "100m/200m", "character" }, BadName { "Colon", "Time: 100m", "character" },
+        BadName { "Star", "Star*", "character" }, BadName { "QuestionMark", "Who?", "character" },
+        BadName { "Quotes", "The \"Mile\"", "character" }, BadName { "LessThan", "<Relay", "character" },
+        BadName { "GreaterThan", "Relay>", "character" }, BadName { "Bar", "Shot|Put", "character" },
+        BadName { "TwoDots", "Walk..", "character" },
+        BadName { "TwentyOneCharacters", "1234567   1234567 123", "too long" },
+        BadName { "EighteenWithoutBlanks", "abcdefghijklmnopqr", "too long" },
+        BadName { "LongRelay", "200m Freestyle Relay", "too long" },
+        BadName { "BlankAfterTheMarker", "Long Jump1 ", "distance marker" }),
+    [](const ::testing::TestParamInfo<BadName>& info) { return std::string(info.param.label); });
 
 TEST_F(WizardTest, LongestAcceptedNamesGoIn)
 {
@@ -735,7 +740,8 @@ TEST_P(WizardQuitTest, QuitAnsweredYesEndsTheProgramAtOnce)
     EXPECT_EQ(snapshot(folder->root()), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, WizardQuitTest, ::testing::Values(1, 2, 3, 4, 5));
+INSTANTIATE_TEST_SUITE_P(
+    Steps, WizardQuitTest, ::testing::Values(1, 2, 3, 4, 5), ::testing::PrintToStringParamName());
 
 // ---- Captions and texts ---------------------------------------------------------------
 
