@@ -35,9 +35,11 @@ QLineEdit* displayBox(const QString& name, int minimumWidth, QWidget* parent)
 
 void frmViewEvent::showPlacing(const Row& row, const carnival::Placing& placing)
 {
-    row.name->setText(qtext(placing.name));
-    row.house->setText(qtext(placing.house));
-    row.td->setText(qtext(placing.td));
+    // Each box shows the start of its text.
+    for (auto [box, text] : { std::pair { row.name, &placing.name }, { row.house, &placing.house }, { row.td, &placing.td } }) {
+        box->setText(qtext(*text));
+        box->setCursorPosition(0);
+    }
 }
 
 frmViewEvent::frmViewEvent()
@@ -47,7 +49,6 @@ frmViewEvent::frmViewEvent()
     setWindowTitle("Choose Event to View");
 
     lbltitle = platform::namedLabel("lbltitle", "View Event", this);
-    lbltitle->setAlignment(Qt::AlignCenter);
     QFont titleFont = lbltitle->font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);
@@ -55,6 +56,9 @@ frmViewEvent::frmViewEvent()
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     grid->addWidget(platform::namedLabel("Label1", "Name:", this), 0, 0);
     grid->addWidget(platform::namedLabel("Label6", "House:", this), 0, 1);
     grid->addWidget(platform::namedLabel("lbltd", "Time/Distance:", this), 0, 2);

@@ -14,6 +14,10 @@
 #include "carnival/carnival_state.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QTest>
 
@@ -207,6 +211,55 @@ TEST_F(ReportMenuTest, AJobThePrinterRefusesIsReportedInsteadOfDone)
     EXPECT_EQ(printout->transcript().last(), "end");
     EXPECT_EQ(prompts(), QStringList { *printout->failure });
     EXPECT_EQ(messages()[0].style, 48);
+}
+
+// ---- The PDF of a machine without a printer ----
+
+QString pdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStandardPaths::findExecutable("pdftotext"), { "-layout", path, "-" });
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+TEST_F(ReportMenuTest, WithoutAPrinterEachJobIsANewPdfInPrintouts)
+{
+    auto pdf = std::make_unique<platform::SystemPrintBackend>(platform::SystemPrintBackend::Destination::PdfOnly);
+    platform::SystemPrintBackend* backend = pdf.get();
+    platform::Printer::setBackend(std::move(pdf));
+    folder->write("data/points.dat", pointsLine({ 120, 98, 0, -5 }));
+    frmPrint* print = openMenu<frmPrint>("cmdPrint");
+
+    QStringList files;
+    for (int job = 0; job < 2; ++job) {
+        click(print, "Command1");
+        files << backend->lastPdfFile();
+    }
+    EXPECT_EQ(prompts(), QStringList({ "Done!", "Done!" }));
+    EXPECT_NE(files[0], files[1]);
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        EXPECT_EQ(info.absolutePath(), QString::fromStdString((folder->root() / "printouts").string()));
+        EXPECT_TRUE(info.fileName().startsWith("Progressive Point Score 2")) << file.toStdString();
+        QFile pdf(file);
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << file.toStdString();
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    }
+    if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+        const QString text = pdfText(files[0]);
+        for (const char* expected : { "Progressive Point Score", "Tamsett:", "120", "Elvane:", "-5", "Printed by Ostrivale" })
+            EXPECT_TRUE(text.contains(expected)) << expected << " not in\n" << text.toStdString();
+    }
+
+    // A folder that cannot be made: the message names it, and no "Done!".
+    std::filesystem::remove_all(folder->root() / "printouts");
+    folder->write("printouts", "a file in the way");
+    click(print, "Command1");
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_TRUE(messages()[2].prompt.contains("printouts")) << messages()[2].prompt.toStdString();
+    EXPECT_EQ(messages()[2].style, 48);
+    EXPECT_TRUE(backend->lastPdfFile().isEmpty());
 }
 
 } // namespace

@@ -1,0 +1,188 @@
+// The event report: printing and viewing a stored result, plain or Draw.
+
+#include "window_fixture.h"
+
+#include "support/carnival_layout.h"
+#include "support/file_forms.h"
+
+#include "reports/frmPrint.h"
+#include "reports/frmPrintEvent.h"
+#include "reports/frmView.h"
+#include "reports/frmViewEvent.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using reports::frmPrint;
+using reports::frmPrintEvent;
+using reports::frmView;
+using reports::frmViewEvent;
+
+namespace {
+
+using namespace testing_support;
+
+const QString kNotEntered = "Event has not been entered yet.";
+const QString kTitle = "12 Boys 100m                "; // the event name keeps its trailing blanks
+const QStringList kHeading = { "underline on", "line [0]Name:[2]House:[4]Time/Distance:", "underline off", "line" };
+
+// The four placings of the plain form, the second a name of one blank.
+const std::vector<std::string> kPlaces = { "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80", "", "", "", "Dee",
+    "Elvane", "013.10" };
+const std::vector<std::string> kFirstOnly = { "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "" };
+
+std::vector<std::string> drawForm(const std::vector<std::string>& drawLine)
+{
+    std::vector<std::string> lines = { "Draw", " 4 " };
+    lines.insert(lines.end(), kPlaces.begin(), kPlaces.end());
+    lines.insert(lines.end(), drawLine.begin(), drawLine.end());
+    return lines;
+}
+
+class EventReportTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        layOutAthletics2010(*folder, {}, {});
+    }
+
+    void storeResult(const std::vector<std::string>& lines) { folder->write(kResult100m, crlf(lines)); }
+
+    template <class Window>
+    Window* openEventWindow(const char* mainButton)
+    {
+        click(Forms::show<frmMain>(), mainButton);
+        QWidget* menu = mainButton == std::string("cmdPrint") ? static_cast<QWidget*>(Forms::find<frmPrint>())
+                                                              : static_cast<QWidget*>(Forms::find<frmView>());
+        click(menu, "Command3");
+        return Forms::find<Window>();
+    }
+
+    QString boxText(QWidget* window, const char* name) { return child<QLineEdit>(window, name)->text(); }
+    bool drawBoxesShown(QWidget* window)
+    {
+        const bool shown = child<QWidget>(window, "txtDrawName")->isVisible();
+        for (const char* name : { "txtDrawHouse", "txtDrawTD" })
+            EXPECT_EQ(child<QWidget>(window, name)->isVisible(), shown) << name;
+        return shown;
+    }
+    // The texts of the fifteen boxes, row by row.
+    QStringList boxTexts(QWidget* window)
+    {
+        QStringList texts;
+        for (const char* row : { "1st", "2nd", "3rd", "4th", "Draw" })
+            for (const char* column : { "Name", "House", "TD" })
+                texts << boxText(window, ("txt" + std::string(row) + column).c_str());
+        return texts;
+    }
+};
+
+struct PrintCase {
+    const char* name;
+    std::vector<std::string> lines;
+    QStringList body;
+};
+
+class EventPrintout : public EventReportTest, public ::testing::WithParamInterface<PrintCase> { };
+
+TEST_P(EventPrintout, PrintsThePlacingsThenReturnsToTheMenuAndSaysDone)
+{
+    storeResult(GetParam().lines);
+    auto* window = openEventWindow<frmPrintEvent>("cmdPrint");
+    chooseEvent(window, "12", "Boys", "100m");
+    click(window, "cmdGo");
+    settle();
+    EXPECT_EQ(printout->transcript(), printJob(kTitle, kHeading + GetParam().body));
+    EXPECT_EQ(prompts(), QStringList { "Done!" });
+    EXPECT_FALSE(Forms::isLoaded<frmPrintEvent>());
+    EXPECT_TRUE(Forms::find<frmPrint>()->isVisible());
+}
+
+const QStringList kPlacingLines
+    = { "line [0]Ann[2]Tamsett[5]012.50", "line [0] [2]Brindrel[5]012.80", "line [0]Dee[2]Elvane[5]013.10" };
+
+INSTANTIATE_TEST_SUITE_P(Results, EventPrintout,
+    ::testing::Values(PrintCase { "FirstPlacingAlone", kFirstOnly, { "line [0]Ann[2]Tamsett[5]012.50" } },
+        PrintCase { "PlacingsWithABlankNameButNotAnEmptyOne", kPlaces, kPlacingLines },
+        PrintCase { "DrawWithItsDrawLineUnderTheHeadings", drawForm({ "Eve", "Corrow", "013.10" }),
+            kPlacingLines + QStringList { "line [0]Eve[2]Corrow[4]013.10" } },
+        PrintCase { "DrawWithAnEmptyDrawLine", drawForm({ "", "", "" }), kPlacingLines }),
+    [](const ::testing::TestParamInfo<PrintCase>& info) { return std::string(info.param.name); });
+
+TEST_F(EventReportTest, PrintOfAnEventNotEnteredSaysSoAndClosesTheWindow)
+{
+    for (const char* age : { static_cast<const char*>(nullptr), "13" }) {
+        auto* window = openEventWindow<frmPrintEvent>("cmdPrint");
+        chooseEvent(window, age, "Boys", "100m");
+        click(window, "cmdGo");
+        settle();
+        EXPECT_FALSE(Forms::isLoaded<frmPrintEvent>());
+        EXPECT_TRUE(Forms::find<frmPrint>()->isVisible());
+    }
+    EXPECT_EQ(prompts(), QStringList({ kNotEntered, kNotEntered }));
+    expectMessage(1, kNotEntered, 0, "Ostrivale");
+    EXPECT_TRUE(printout->operations.empty());
+}
+
+TEST_F(EventReportTest, AnUnreadableResultIsNamedAndNeitherWindowCloses)
+{
+    storeResult({ "Ann", "Tamsett" });
+    auto* print = openEventWindow<frmPrintEvent>("cmdPrint");
+    chooseEvent(print, "12", "Boys", "100m");
+    click(print, "cmdGo");
+    auto* view = openEventWindow<frmViewEvent>("cmdSave");
+    chooseEvent(view, "12", "Boys", "100m");
+    click(view, "cmdGo");
+
+    ASSERT_EQ(messages().size(), 2u);
+    for (const auto& message : messages()) {
+        EXPECT_TRUE(message.prompt.contains("12Boys100m.dat")) << message.prompt.toStdString();
+        EXPECT_EQ(message.style, 48);
+    }
+    EXPECT_TRUE(printout->operations.empty());
+    EXPECT_TRUE(print->isVisible());
+    EXPECT_EQ(labelText(view, "lbltitle"), "View Event");
+}
+
+TEST_F(EventReportTest, TheViewShowsOneResultAfterAnotherWithTheDrawLineOnlyForADraw)
+{
+    auto* view = openEventWindow<frmViewEvent>("cmdSave");
+    EXPECT_EQ(view->windowTitle(), "Choose Event to View");
+    EXPECT_EQ(labelText(view, "lbltitle"), "View Event");
+    EXPECT_EQ(QStringList({ labelText(view, "Label1"), labelText(view, "Label6"), labelText(view, "lbltd") }),
+        QStringList({ "Name:", "House:", "Time/Distance:" }));
+    for (QLineEdit* box : view->findChildren<QLineEdit*>())
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+    EXPECT_EQ(view->findChildren<QLineEdit*>().size(), 15);
+    EXPECT_FALSE(drawBoxesShown(view));
+    EXPECT_EQ(child<QComboBox>(view, "cboEvent")->count(), 13);
+
+    storeResult(drawForm({ "Eve", "Corrow", "013.10" }));
+    chooseEvent(view, "12", "Boys", "100m");
+    click(view, "cmdGo");
+    EXPECT_EQ(labelText(view, "lbltitle"), "View Event - " + kTitle);
+    EXPECT_TRUE(drawBoxesShown(view));
+    const QStringList drawTexts = { "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80", "", "", "", "Dee", "Elvane",
+        "013.10", "Eve", "Corrow", "013.10" };
+    EXPECT_EQ(boxTexts(view), drawTexts);
+
+    // A plain result hides the draw line again, which keeps its texts.
+    storeResult(kFirstOnly);
+    click(view, "cmdGo");
+    EXPECT_FALSE(drawBoxesShown(view));
+    EXPECT_EQ(boxTexts(view),
+        QStringList({ "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "", "Eve", "Corrow", "013.10" }));
+
+    // An event not entered changes nothing, and the window stays.
+    chooseEvent(view, "13", nullptr, nullptr);
+    click(view, "cmdGo");
+    EXPECT_EQ(prompts(), QStringList { kNotEntered });
+    EXPECT_EQ(labelText(view, "lbltitle"), "View Event - " + kTitle);
+    EXPECT_EQ(boxTexts(view)[0], "Ann");
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(Forms::find<frmView>()->isVisible());
+}
+
+} // namespace
