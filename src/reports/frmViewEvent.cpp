@@ -2,12 +2,8 @@
 
 #include "frmView.h"
 
-#include "carnival/data_error.h"
-#include "carnival/paths.h"
-#include "carnival/report_lines.h"
 #include "platform/controls.h"
 #include "platform/latin1.h"
-#include "platform/msgbox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using platform::bytes;
 using platform::qtext;
 
 namespace reports {
@@ -43,10 +38,8 @@ void frmViewEvent::showPlacing(const Row& row, const carnival::Placing& placing)
 }
 
 frmViewEvent::frmViewEvent()
-    : lists_(this)
+    : EventReportWindow("frmViewEvent", "Choose Event to View")
 {
-    setObjectName("frmViewEvent");
-    setWindowTitle("Choose Event to View");
 
     lbltitle = platform::namedLabel("lbltitle", "View Event", this);
     QFont titleFont = lbltitle->font();
@@ -114,38 +107,24 @@ frmViewEvent::frmViewEvent()
     layout->addLayout(buttons);
 }
 
-void frmViewEvent::Form_Load()
-{
-    lists_.fillEventCombo();
-}
-
 void frmViewEvent::cmdGo_Click()
 {
-    const std::string path = lists_.resultPath();
-    if (!carnival::fileExists(path)) {
-        platform::showMsgBox("Event has not been entered yet.");
-        return;
-    }
-    viewit(path);
+    if (const auto path = enteredResultPath())
+        viewit(*path);
 }
 
 void frmViewEvent::viewit(const std::string& path)
 {
-    carnival::StoredResult result;
-    try {
-        result = carnival::readEventResult(path);
-    } catch (const carnival::DataFileError& error) {
-        platform::showMsgBox(qtext(error.userMessage()), 48);
+    const auto result = readResult(path);
+    if (!result)
         return;
-    }
-    lbltitle->setText("View Event - "
-        + qtext(carnival::eventReportTitle(bytes(lists_.age()), bytes(lists_.sex()), bytes(lists_.event()))));
+    lbltitle->setText("View Event - " + reportTitle());
     for (std::size_t i = 0; i < places_.size(); ++i)
-        showPlacing(places_[i], result.form.places[i]);
+        showPlacing(places_[i], result->form.places[i]);
     for (QLineEdit* box : { drawRow_.name, drawRow_.house, drawRow_.td })
-        box->setVisible(result.isDraw);
-    if (result.isDraw)
-        showPlacing(drawRow_, result.form.drawLine);
+        box->setVisible(result->isDraw);
+    if (result->isDraw)
+        showPlacing(drawRow_, result->form.drawLine);
 }
 
 void frmViewEvent::cmdCancel_Click()

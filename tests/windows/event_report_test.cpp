@@ -136,11 +136,7 @@ TEST_F(EventReportTest, AnUnreadableResultIsNamedAndNeitherWindowCloses)
     chooseEvent(view, "12", "Boys", "100m");
     click(view, "cmdGo");
 
-    ASSERT_EQ(messages().size(), 2u);
-    for (const auto& message : messages()) {
-        EXPECT_TRUE(message.prompt.contains("12Boys100m.dat")) << message.prompt.toStdString();
-        EXPECT_EQ(message.style, 48);
-    }
+    expectWarningsNaming("12Boys100m.dat", 2);
     EXPECT_TRUE(printout->operations.empty());
     EXPECT_TRUE(print->isVisible());
     EXPECT_EQ(labelText(view, "lbltitle"), "View Event");

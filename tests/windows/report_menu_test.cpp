@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QPushButton>
 #include <QTest>
@@ -195,11 +196,7 @@ TEST_F(ReportMenuTest, ProgressivePointsWithoutAReadablePointsFileSayWhichFileAn
             folder->write("data/points.dat", content);
         click(print, "Command1");
     }
-    ASSERT_EQ(messages().size(), 2u);
-    for (const auto& message : messages()) {
-        EXPECT_TRUE(message.prompt.contains("data\\points.dat")) << message.prompt.toStdString();
-        EXPECT_EQ(message.style, 48);
-    }
+    expectWarningsNaming("data\\points.dat", 2);
     EXPECT_TRUE(printout->operations.empty());
     EXPECT_TRUE(print->isVisible());
 }
@@ -260,6 +257,22 @@ TEST_F(ReportMenuTest, WithoutAPrinterEachJobIsANewPdfInPrintouts)
     EXPECT_TRUE(messages()[2].prompt.contains("printouts")) << messages()[2].prompt.toStdString();
     EXPECT_EQ(messages()[2].style, 48);
     EXPECT_TRUE(backend->lastPdfFile().isEmpty());
+}
+
+TEST_F(ReportMenuTest, ALongWideJobFlowsOverPagesWithoutLosingALine)
+{
+    platform::SystemPrintBackend pdf(platform::SystemPrintBackend::Destination::PdfOnly);
+    pdf.setFontName("Courier New");
+    for (int i = 1; i <= 150; ++i)
+        pdf.printLine({ carnival::PrintItem::ofText("Row " + std::to_string(i) + std::string(120, '.') + "\tend") });
+    ASSERT_EQ(pdf.endDoc(), std::nullopt);
+    QFile file(pdf.lastPdfFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString text = pdfText(file.fileName());
+    EXPECT_GE(text.count('\f'), 3) << "pages";
+    EXPECT_EQ(text.count(QRegularExpression("Row \\d+\\.+ +end")), 150);
 }
 
 } // namespace
