@@ -11,7 +11,6 @@
 #include "reports/frmViewEvent.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 
 using reports::frmPrint;
@@ -25,11 +24,10 @@ using namespace testing_support;
 
 const QString kNotEntered = "Event has not been entered yet.";
 const QString kTitle = "12 Boys 100m                "; // the event name keeps its trailing blanks
-const QStringList kHeading = { "underline on", "line [0]Name:[2]House:[4]Time/Distance:", "underline off", "line" };
 
-// The four placings of the plain form, the second a name of one blank.
-const std::vector<std::string> kPlaces = { "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80", "", "", "", "Dee",
-    "Elvane", "013.10" };
+// The four placings of the plain form, the second a name of one blank, the third empty.
+const std::vector<std::string> kPlaces
+    = { "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80", "", "", "", "Dee", "Elvane", "013.10" };
 const std::vector<std::string> kFirstOnly = { "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "" };
 
 std::vector<std::string> drawForm(const std::vector<std::string>& drawLine)
@@ -50,32 +48,27 @@ protected:
 
     void storeResult(const std::vector<std::string>& lines) { folder->write(kResult100m, crlf(lines)); }
 
+    // Opens the event window of a menu and picks age, sex and event.
     template <class Window>
-    Window* openEventWindow(const char* mainButton)
+    Window* openAndChoose(const char* age, const char* sex, const char* event)
     {
-        click(Forms::show<frmMain>(), mainButton);
-        QWidget* menu = mainButton == std::string("cmdPrint") ? static_cast<QWidget*>(Forms::find<frmPrint>())
-                                                              : static_cast<QWidget*>(Forms::find<frmView>());
-        click(menu, "Command3");
+        const bool printing = std::is_same_v<Window, frmPrintEvent>;
+        click(Forms::show<frmMain>(), printing ? "cmdPrint" : "cmdSave");
+        click(printing ? static_cast<QWidget*>(Forms::find<frmPrint>()) : Forms::find<frmView>(), "Command3");
+        chooseEvent(Forms::find<Window>(), age, sex, event);
         return Forms::find<Window>();
     }
 
-    QString boxText(QWidget* window, const char* name) { return child<QLineEdit>(window, name)->text(); }
-    bool drawBoxesShown(QWidget* window)
+    // The view's title, whether its draw line shows, and its fifteen boxes row by row.
+    QStringList shown(QWidget* view)
     {
-        const bool shown = child<QWidget>(window, "txtDrawName")->isVisible();
-        for (const char* name : { "txtDrawHouse", "txtDrawTD" })
-            EXPECT_EQ(child<QWidget>(window, name)->isVisible(), shown) << name;
-        return shown;
-    }
-    // The texts of the fifteen boxes, row by row.
-    QStringList boxTexts(QWidget* window)
-    {
-        QStringList texts;
+        QStringList state { labelText(view, "lbltitle") };
         for (const char* row : { "1st", "2nd", "3rd", "4th", "Draw" })
-            for (const char* column : { "Name", "House", "TD" })
-                texts << boxText(window, ("txt" + std::string(row) + column).c_str());
-        return texts;
+            for (const char* column : { "Name", "House", "TD" }) {
+                auto* box = child<QLineEdit>(view, ("txt" + std::string(row) + column).c_str());
+                state << (box->isVisible() ? "" : "hidden:") + box->text();
+            }
+        return state;
     }
 };
 
@@ -90,11 +83,10 @@ class EventPrintout : public EventReportTest, public ::testing::WithParamInterfa
 TEST_P(EventPrintout, PrintsThePlacingsThenReturnsToTheMenuAndSaysDone)
 {
     storeResult(GetParam().lines);
-    auto* window = openEventWindow<frmPrintEvent>("cmdPrint");
-    chooseEvent(window, "12", "Boys", "100m");
-    click(window, "cmdGo");
+    click(openAndChoose<frmPrintEvent>("12", "Boys", "100m"), "cmdGo");
     settle();
-    EXPECT_EQ(printout->transcript(), printJob(kTitle, kHeading + GetParam().body));
+    const QStringList heading = { "underline on", "line [0]Name:[2]House:[4]Time/Distance:", "underline off", "line" };
+    EXPECT_EQ(printout->transcript(), printJob(kTitle, heading + GetParam().body));
     EXPECT_EQ(prompts(), QStringList { "Done!" });
     EXPECT_FALSE(Forms::isLoaded<frmPrintEvent>());
     EXPECT_TRUE(Forms::find<frmPrint>()->isVisible());
@@ -111,12 +103,10 @@ INSTANTIATE_TEST_SUITE_P(Results, EventPrintout,
         PrintCase { "DrawWithAnEmptyDrawLine", drawForm({ "", "", "" }), kPlacingLines }),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return std::string(info.param.name); });
 
-TEST_F(EventReportTest, PrintOfAnEventNotEnteredSaysSoAndClosesTheWindow)
+TEST_F(EventReportTest, PrintOfAnEventNotEnteredOrNotChosenSaysSoAndClosesTheWindow)
 {
     for (const char* age : { static_cast<const char*>(nullptr), "13" }) {
-        auto* window = openEventWindow<frmPrintEvent>("cmdPrint");
-        chooseEvent(window, age, "Boys", "100m");
-        click(window, "cmdGo");
+        click(openAndChoose<frmPrintEvent>(age, "Boys", "100m"), "cmdGo");
         settle();
         EXPECT_FALSE(Forms::isLoaded<frmPrintEvent>());
         EXPECT_TRUE(Forms::find<frmPrint>()->isVisible());
@@ -129,13 +119,10 @@ TEST_F(EventReportTest, PrintOfAnEventNotEnteredSaysSoAndClosesTheWindow)
 TEST_F(EventReportTest, AnUnreadableResultIsNamedAndNeitherWindowCloses)
 {
     storeResult({ "Ann", "Tamsett" });
-    auto* print = openEventWindow<frmPrintEvent>("cmdPrint");
-    chooseEvent(print, "12", "Boys", "100m");
+    auto* print = openAndChoose<frmPrintEvent>("12", "Boys", "100m");
     click(print, "cmdGo");
-    auto* view = openEventWindow<frmViewEvent>("cmdSave");
-    chooseEvent(view, "12", "Boys", "100m");
+    auto* view = openAndChoose<frmViewEvent>("12", "Boys", "100m");
     click(view, "cmdGo");
-
     expectWarningsNaming("12Boys100m.dat", 2);
     EXPECT_TRUE(printout->operations.empty());
     EXPECT_TRUE(print->isVisible());
@@ -144,41 +131,33 @@ TEST_F(EventReportTest, AnUnreadableResultIsNamedAndNeitherWindowCloses)
 
 TEST_F(EventReportTest, TheViewShowsOneResultAfterAnotherWithTheDrawLineOnlyForADraw)
 {
-    auto* view = openEventWindow<frmViewEvent>("cmdSave");
+    auto* view = openAndChoose<frmViewEvent>("12", "Boys", "100m");
     EXPECT_EQ(view->windowTitle(), "Choose Event to View");
-    EXPECT_EQ(labelText(view, "lbltitle"), "View Event");
     EXPECT_EQ(QStringList({ labelText(view, "Label1"), labelText(view, "Label6"), labelText(view, "lbltd") }),
         QStringList({ "Name:", "House:", "Time/Distance:" }));
     for (QLineEdit* box : view->findChildren<QLineEdit*>())
         EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
-    EXPECT_EQ(view->findChildren<QLineEdit*>().size(), 15);
-    EXPECT_FALSE(drawBoxesShown(view));
-    EXPECT_EQ(child<QComboBox>(view, "cboEvent")->count(), 13);
+    EXPECT_EQ(shown(view), QStringList { "View Event" } + QStringList(12, "") + QStringList(3, "hidden:"));
 
     storeResult(drawForm({ "Eve", "Corrow", "013.10" }));
-    chooseEvent(view, "12", "Boys", "100m");
     click(view, "cmdGo");
-    EXPECT_EQ(labelText(view, "lbltitle"), "View Event - " + kTitle);
-    EXPECT_TRUE(drawBoxesShown(view));
-    const QStringList drawTexts = { "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80", "", "", "", "Dee", "Elvane",
-        "013.10", "Eve", "Corrow", "013.10" };
-    EXPECT_EQ(boxTexts(view), drawTexts);
+    const QStringList drawShown = { "View Event - " + kTitle, "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80",
+        "", "", "", "Dee", "Elvane", "013.10", "Eve", "Corrow", "013.10" };
+    EXPECT_EQ(shown(view), drawShown);
 
     // A plain result hides the draw line again, which keeps its texts.
     storeResult(kFirstOnly);
     click(view, "cmdGo");
-    EXPECT_FALSE(drawBoxesShown(view));
-    EXPECT_EQ(boxTexts(view),
-        QStringList({ "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "", "Eve", "Corrow", "013.10" }));
+    const QStringList firstOnly = QStringList { "View Event - " + kTitle, "Ann", "Tamsett", "012.50" }
+        + QStringList(9, "") + QStringList { "hidden:Eve", "hidden:Corrow", "hidden:013.10" };
+    EXPECT_EQ(shown(view), firstOnly);
 
     // An event not entered changes nothing, and the window stays.
     chooseEvent(view, "13", nullptr, nullptr);
     click(view, "cmdGo");
     EXPECT_EQ(prompts(), QStringList { kNotEntered });
-    EXPECT_EQ(labelText(view, "lbltitle"), "View Event - " + kTitle);
-    EXPECT_EQ(boxTexts(view)[0], "Ann");
-    EXPECT_TRUE(view->isVisible());
-    EXPECT_TRUE(Forms::find<frmView>()->isVisible());
+    EXPECT_EQ(shown(view), firstOnly);
+    EXPECT_TRUE(view->isVisible() && Forms::find<frmView>()->isVisible());
 }
 
 } // namespace
