@@ -27,6 +27,9 @@ void FormTest::SetUp()
         return true;
     });
     platform::setProgramEndHandlers([this] { programEndedAtOnce = true; }, [this] { lastWindowGone = true; });
+    auto recording = std::make_unique<platform::RecordingPrintBackend>();
+    printout = recording.get();
+    platform::Printer::setBackend(std::move(recording));
 }
 
 void FormTest::TearDown()
@@ -57,6 +60,15 @@ void FormTest::expectMessage(std::size_t index, const QString& prompt, int style
     EXPECT_EQ(messages_[index].prompt, prompt);
     EXPECT_EQ(messages_[index].style, style);
     EXPECT_EQ(messages_[index].title, title);
+}
+
+void FormTest::expectWarningsNaming(const QString& file, std::size_t count)
+{
+    ASSERT_EQ(messages_.size(), count);
+    for (const auto& message : messages_) {
+        EXPECT_TRUE(message.prompt.contains(file)) << message.prompt.toStdString();
+        EXPECT_EQ(message.style, 48);
+    }
 }
 
 void FormTest::click(QWidget* window, const char* name)

@@ -7,6 +7,7 @@
 
 #include "platform/forms.h"
 #include "platform/msgbox.h"
+#include "platform/printer.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -35,6 +36,9 @@ protected:
     // Message box `index` (from 0) showed this prompt, style and title.
     void expectMessage(std::size_t index, const QString& prompt, int style, const QString& title);
 
+    // Exactly `count` messages were shown, each a warning (style 48) naming the file.
+    void expectWarningsNaming(const QString& file, std::size_t count);
+
     // Clicks a control of a window by its object name.
     void click(QWidget* window, const char* name);
     template <class T>
@@ -53,6 +57,8 @@ protected:
     void settle(int milliseconds = 0);
 
     std::unique_ptr<testing_support::WorkingFolder> folder;
+    // Every print job of the test goes here instead of to a printer.
+    platform::RecordingPrintBackend* printout = nullptr;
     QStringList openedDocuments;
     QStringList startedPrograms;
     bool programEndedAtOnce = false;

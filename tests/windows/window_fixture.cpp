@@ -51,3 +51,9 @@ void WindowTest::expectMainWindowAlone(std::array<int, 4> totals)
     EXPECT_EQ(Forms::loadedCount(), 1);
     EXPECT_FALSE(lastWindowGone);
 }
+
+QStringList WindowTest::printJob(const QString& title, const QStringList& body)
+{
+    return QStringList { "size 16", "bold on", "font Tahoma", "line [0]" + title, "size 12", "bold off", "line" }
+        + body + QStringList { "size 9", "line", "line [0]Printed by Ostrivale", "end" };
+}

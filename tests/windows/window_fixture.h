@@ -58,4 +58,8 @@ protected:
     // The main window is the only window left, visible and showing these
     // house totals, and the program goes on.
     void expectMainWindowAlone(std::array<int, 4> totals);
+
+    // The transcript of a whole print job (RecordingPrintBackend::transcript):
+    // the title frame, the body lines, the footer and the end of the job.
+    static QStringList printJob(const QString& title, const QStringList& body);
 };
