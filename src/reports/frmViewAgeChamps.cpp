@@ -1,0 +1,80 @@
+#include "frmViewAgeChamps.h"
+
+#include "report_controls.h"
+
+#include "carnival/agechamp_ranking.h"
+#include "carnival/data_error.h"
+#include "platform/controls.h"
+#include "platform/latin1.h"
+#include "platform/msgbox.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace reports {
+
+namespace {
+// A row: the 30-character name, six blanks and a total.
+constexpr int kRowColumns = 44;
+constexpr int kVisibleRows = 16;
+} // namespace
+
+frmViewAgeChamps::frmViewAgeChamps()
+{
+    setObjectName("frmViewAgeChamps");
+    setWindowTitle("View Age Champions");
+
+    txtIWindow = makeListingBox(this, kRowColumns, kVisibleRows);
+    cboage = makeAgeList(this);
+    cboSex = makeSexList(this);
+    auto* cmdGo = platform::namedButton("cmdGo", "View", this, 81);
+    auto* cmdCancel = platform::namedButton("cmdCancel", "Cancel", this, 81);
+    connect(cmdGo, &QPushButton::clicked, this, &frmViewAgeChamps::cmdGo_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmViewAgeChamps::cmdCancel_Click);
+
+    auto* choices = new QHBoxLayout;
+    choices->addStretch();
+    choices->addWidget(cboage);
+    choices->addSpacing(8);
+    choices->addWidget(cboSex);
+    choices->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdGo);
+    buttons->addSpacing(24);
+    buttons->addWidget(cmdCancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtIWindow);
+    layout->addLayout(choices);
+    layout->addLayout(buttons);
+}
+
+void frmViewAgeChamps::cmdGo_Click()
+{
+    const std::string age = platform::bytes(cboage->currentText());
+    const std::string sex = platform::bytes(cboSex->currentText());
+    try {
+        const auto ranking = carnival::rankAgeChampGroup(age, sex);
+        showListing(txtIWindow, carnival::ageChampViewText(carnival::ageChampTitle(age, sex), ranking));
+    } catch (const carnival::DataFileError& error) {
+        platform::showMsgBox(platform::qtext(error.userMessage()), 48);
+    }
+}
+
+void frmViewAgeChamps::cmdCancel_Click()
+{
+    hide();
+    platform::Forms::unload(this);
+}
+
+void frmViewAgeChamps::closeEvent(QCloseEvent* event)
+{
+    Form::closeEvent(event);
+}
+
+} // namespace reports
