@@ -90,6 +90,17 @@ private:
     static void showForm(Form* form);
 };
 
+// The way back from a chooser or report window: hide the window, show the
+// window it came from (loading it anew if it was unloaded meanwhile), unload
+// the window.
+template <class Menu>
+void returnToMenu(Form* window)
+{
+    window->hide();
+    Forms::show<Menu>();
+    Forms::unload(window);
+}
+
 // Ends the program at once: no further handler and no Form_Unload runs.
 void endProgram();
 

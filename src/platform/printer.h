@@ -11,6 +11,7 @@
 #include "carnival/print_line.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -40,7 +41,8 @@ public:
     static void printLine(const carnival::PrintLine& line);
     static std::optional<QString> endDoc();
 
-    // The backend every job goes to; the real one unless replaced.
+    // The backend every job goes to; the real one unless replaced (nullptr
+    // puts the real one back).
     static void setBackend(std::unique_ptr<PrintBackend> backend);
     static PrintBackend& backend();
 };
@@ -61,12 +63,54 @@ public:
     std::vector<PrintOperation> operations;
     std::optional<QString> failure; // what endDoc() answers
 
+    // One text per operation: "size 16", "bold on", "underline off",
+    // "font Tahoma", "line [0]Tamsett:[1] 120 " (each placed text after its
+    // zone), "line" for an empty line, "end".
+    QStringList transcript() const;
+
     void setFontSize(double points) override;
     void setBold(bool on) override;
     void setUnderline(bool on) override;
     void setFontName(const QString& name) override;
     void printLine(const carnival::PrintLine& line) override;
     std::optional<QString> endDoc() override;
+};
+
+// Qt's printing: each job is kept until its end, then printed on the
+// platform's default printer, or, where the machine has none (or always with
+// PdfOnly), written as a new PDF file in the folder "printouts" of the working
+// folder, named after the job's first line and the time.
+class SystemPrintBackend : public PrintBackend {
+public:
+    enum class Destination { DefaultPrinterOrPdf, PdfOnly };
+    explicit SystemPrintBackend(Destination destination = Destination::DefaultPrinterOrPdf);
+
+    void setFontSize(double points) override;
+    void setBold(bool on) override;
+    void setUnderline(bool on) override;
+    void setFontName(const QString& name) override;
+    void printLine(const carnival::PrintLine& line) override;
+    std::optional<QString> endDoc() override;
+
+    // The PDF file of the last job written to one; empty otherwise.
+    const QString& lastPdfFile() const { return lastPdfFile_; }
+
+    struct Style {
+        QString fontName = QStringLiteral("Tahoma");
+        double size = 12;
+        bool bold = false;
+        bool underline = false;
+    };
+    struct JobLine {
+        Style style;
+        carnival::PrintLine line;
+    };
+
+private:
+    Destination destination_;
+    Style style_;
+    std::vector<JobLine> job_;
+    QString lastPdfFile_;
 };
 
 } // namespace platform

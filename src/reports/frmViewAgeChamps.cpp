@@ -1,5 +1,6 @@
 #include "frmViewAgeChamps.h"
 
+#include "frmView.h"
 #include "report_controls.h"
 
 #include "carnival/agechamp_ranking.h"
@@ -68,12 +69,13 @@ void frmViewAgeChamps::cmdGo_Click()
 
 void frmViewAgeChamps::cmdCancel_Click()
 {
-    hide();
-    platform::Forms::unload(this);
+    platform::returnToMenu<frmView>(this);
 }
 
 void frmViewAgeChamps::closeEvent(QCloseEvent* event)
 {
+    // Closed from its title bar the window goes back to its menu as "Cancel" does.
+    platform::Forms::show<frmView>();
     Form::closeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #include "frmViewRecords.h"
 
+#include "frmView.h"
 #include "report_controls.h"
 
 #include "carnival/carnival_state.h"
@@ -56,8 +57,7 @@ void frmViewRecords::cmdGo_Click()
 
 void frmViewRecords::cmdCancel_Click()
 {
-    hide();
-    platform::Forms::unload(this);
+    platform::returnToMenu<frmView>(this);
 }
 
 } // namespace reports

@@ -23,35 +23,17 @@ using platform::qtext;
 
 namespace results {
 
-namespace {
-
-QComboBox* pickList(const char* name, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(false);
-    return list;
-}
-
-} // namespace
-
 EventChooser::EventChooser(const char* objectName, const QString& caption)
+    : lists_(this)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
 
-    cboage = pickList("cboage", this);
-    for (const auto& age : carnival::kAgeGroups)
-        cboage->addItem(qtext(age));
-    cboSex = pickList("cboSex", this);
-    for (const auto& sex : carnival::kSexes)
-        cboSex->addItem(qtext(sex));
-    cboEvent = pickList("cboEvent", this);
+    QComboBox* cboage = lists_.cboage;
+    QComboBox* cboSex = lists_.cboSex;
+    QComboBox* cboEvent = lists_.cboEvent;
     cboage->setMinimumWidth(80);
     cboSex->setMinimumWidth(90);
-    cboEvent->setMinimumContentsLength(20);
-    for (QComboBox* list : { cboage, cboSex, cboEvent })
-        list->setCurrentIndex(-1);
 
     auto* cmdGo = new QPushButton("Go!", this);
     cmdGo->setObjectName("cmdGo");
@@ -82,31 +64,21 @@ EventChooser::EventChooser(const char* objectName, const QString& caption)
 
 void EventChooser::Form_Load()
 {
-    fillEventCombo();
+    lists_.fillEventCombo();
 }
 
-void EventChooser::fillEventCombo()
-{
-    const auto& state = carnival::modDeclareGlobals();
-    for (int i = 0; i <= state.eventLastIndex && i < static_cast<int>(state.eventList.size()); ++i)
-        cboEvent->addItem(qtext(state.eventList[static_cast<std::size_t>(i)].name.raw()));
-    cboEvent->setCurrentIndex(-1);
-}
-
-QString EventChooser::chosenAge() const { return cboage->currentText(); }
-QString EventChooser::chosenSex() const { return cboSex->currentText(); }
-QString EventChooser::chosenEvent() const { return cboEvent->currentText(); }
+QString EventChooser::chosenAge() const { return lists_.age(); }
+QString EventChooser::chosenSex() const { return lists_.sex(); }
+QString EventChooser::chosenEvent() const { return lists_.event(); }
 
 bool EventChooser::somethingMissing() const
 {
-    return chosenAge().isEmpty() || chosenSex().isEmpty() || chosenEvent().isEmpty();
+    return lists_.somethingMissing();
 }
 
 bool EventChooser::chosenEventEntered() const
 {
-    using platform::bytes;
-    return carnival::fileExists(
-        carnival::eventResultPath(bytes(chosenAge()), bytes(chosenSex()), bytes(chosenEvent())));
+    return carnival::fileExists(lists_.resultPath());
 }
 
 void EventChooser::storeChoice() const
@@ -125,9 +97,7 @@ void EventChooser::cmdGo_Click()
 void EventChooser::cmdCancel_Click()
 {
     // Back to the main window without a choice.
-    hide();
-    Forms::show<shell::frmMain>();
-    Forms::unload(this);
+    platform::returnToMenu<shell::frmMain>(this);
 }
 
 frmEnter::frmEnter()

@@ -2,10 +2,9 @@
 // The two event choosers: an age group, a sex and an event picked from three
 // lists, then "Go!" hands over to the entry or the edit window.
 
-#include "platform/forms.h"
+#include "event_lists.h"
 
-class QComboBox;
-class QPushButton;
+#include "platform/forms.h"
 
 namespace results {
 
@@ -33,11 +32,7 @@ protected:
     virtual void go() = 0;
 
 private:
-    void fillEventCombo();
-
-    QComboBox* cboage;
-    QComboBox* cboSex;
-    QComboBox* cboEvent;
+    EventLists lists_;
 };
 
 // "Choose Event to Enter": refuses an event that is already entered.

@@ -3,6 +3,8 @@
 #include "logo.h"
 #include "startup_failure.h"
 
+#include "reports/frmPrint.h"
+#include "reports/frmView.h"
 #include "results/event_chooser.h"
 #include "setup/frmSetup.h"
 
@@ -207,12 +209,12 @@ void frmMain::cmdEdit_Click()
 
 void frmMain::cmdPrint_Click()
 {
-    // The print menu arrives with the reports.
+    platform::Forms::show<reports::frmPrint>();
 }
 
 void frmMain::cmdSave_Click()
 {
-    // The view menu arrives with the reports.
+    platform::Forms::show<reports::frmView>();
 }
 
 void frmMain::cmdNew_Click()

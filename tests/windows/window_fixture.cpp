@@ -29,6 +29,9 @@ void WindowTest::SetUp()
         return true;
     });
     platform::setProgramEndHandlers([this] { programEndedAtOnce = true; }, [this] { lastWindowGone = true; });
+    auto recording = std::make_unique<platform::RecordingPrintBackend>();
+    printout = recording.get();
+    platform::Printer::setBackend(std::move(recording));
 }
 
 void WindowTest::TearDown()
@@ -130,6 +133,12 @@ void WindowTest::expectMainWindowAlone(std::array<int, 4> totals)
             << "house " << i + 1;
     EXPECT_EQ(Forms::loadedCount(), 1);
     EXPECT_FALSE(lastWindowGone);
+}
+
+QStringList WindowTest::printJob(const QString& title, const QStringList& body)
+{
+    return QStringList { "size 16", "bold on", "font Tahoma", "line [0]" + title, "size 12", "bold off", "line" }
+        + body + QStringList { "size 9", "line", "line [0]Printed by Ostrivale", "end" };
 }
 
 void WindowTest::settle(int milliseconds)

@@ -7,6 +7,7 @@
 
 #include "platform/forms.h"
 #include "platform/msgbox.h"
+#include "platform/printer.h"
 #include "shell/frmMain.h"
 
 #include <QAbstractButton>
@@ -95,10 +96,16 @@ protected:
     // house totals, and the program goes on.
     void expectMainWindowAlone(std::array<int, 4> totals);
 
+    // The transcript of a whole print job (RecordingPrintBackend::transcript):
+    // the title frame, the body lines, the footer and the end of the job.
+    static QStringList printJob(const QString& title, const QStringList& body);
+
     // Lets deferred deletions and timers run.
     void settle(int milliseconds = 0);
 
     std::unique_ptr<testing_support::WorkingFolder> folder;
+    // Every print job of the test goes here instead of to a printer.
+    platform::RecordingPrintBackend* printout = nullptr;
     QStringList openedDocuments;
     QStringList startedPrograms;
     bool programEndedAtOnce = false;

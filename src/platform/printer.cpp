@@ -1,0 +1,241 @@
+#include "printer.h"
+
+#include "latin1.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace platform {
+
+namespace {
+
+std::unique_ptr<PrintBackend>& currentBackend()
+{
+    static std::unique_ptr<PrintBackend> backend;
+    return backend;
+}
+
+} // namespace
+
+void Printer::setFontSize(double points) { backend().setFontSize(points); }
+void Printer::setBold(bool on) { backend().setBold(on); }
+void Printer::setUnderline(bool on) { backend().setUnderline(on); }
+void Printer::setFontName(const QString& name) { backend().setFontName(name); }
+void Printer::printLine(const carnival::PrintLine& line) { backend().printLine(line); }
+std::optional<QString> Printer::endDoc() { return backend().endDoc(); }
+
+void Printer::setBackend(std::unique_ptr<PrintBackend> backend)
+{
+    currentBackend() = std::move(backend);
+}
+
+PrintBackend& Printer::backend()
+{
+    if (!currentBackend())
+        currentBackend() = std::make_unique<SystemPrintBackend>();
+    return *currentBackend();
+}
+
+// ---- The recording backend of the tests ----
+
+void RecordingPrintBackend::setFontSize(double points)
+{
+    operations.push_back({ PrintOperation::Kind::FontSize, points, false, {}, {} });
+}
+
+void RecordingPrintBackend::setBold(bool on)
+{
+    operations.push_back({ PrintOperation::Kind::Bold, 0, on, {}, {} });
+}
+
+void RecordingPrintBackend::setUnderline(bool on)
+{
+    operations.push_back({ PrintOperation::Kind::Underline, 0, on, {}, {} });
+}
+
+void RecordingPrintBackend::setFontName(const QString& name)
+{
+    operations.push_back({ PrintOperation::Kind::FontName, 0, false, name, {} });
+}
+
+void RecordingPrintBackend::printLine(const carnival::PrintLine& line)
+{
+    const auto characters = [](std::string_view text) { return static_cast<double>(text.size()); };
+    for (auto& placed : carnival::layOutPrintLine(line, 14, characters))
+        operations.push_back({ PrintOperation::Kind::Line, 0, false, {}, std::move(placed) });
+}
+
+std::optional<QString> RecordingPrintBackend::endDoc()
+{
+    operations.push_back({ PrintOperation::Kind::EndDoc, 0, false, {}, {} });
+    return failure;
+}
+
+QStringList RecordingPrintBackend::transcript() const
+{
+    QStringList lines;
+    for (const PrintOperation& op : operations) {
+        switch (op.kind) {
+        case PrintOperation::Kind::FontSize: lines << "size " + QString::number(op.size); break;
+        case PrintOperation::Kind::Bold: lines << QString("bold ") + (op.on ? "on" : "off"); break;
+        case PrintOperation::Kind::Underline: lines << QString("underline ") + (op.on ? "on" : "off"); break;
+        case PrintOperation::Kind::FontName: lines << "font " + op.name; break;
+        case PrintOperation::Kind::EndDoc: lines << "end"; break;
+        case PrintOperation::Kind::Line: {
+            QString line = "line";
+            for (const auto& placed : op.placed)
+                line += (line == "line" ? " [" : "[") + QString::number(placed.zone) + "]" + qtext(placed.text);
+            lines << line;
+            break;
+        }
+        }
+    }
+    return lines;
+}
+
+// ---- Qt's printing ----
+
+namespace {
+
+using JobLine = SystemPrintBackend::JobLine;
+
+QFont fontOf(const SystemPrintBackend::Style& style)
+{
+    QFont font(style.fontName);
+    font.setPointSizeF(style.size);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
+    if (style.fontName.compare("Courier New", Qt::CaseInsensitive) == 0) {
+        // Where the font itself is missing, the stand-in must still be
+        // fixed-width so that columns line up.
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    } else {
+        font.setStyleHint(QFont::SansSerif);
+    }
+    return font;
+}
+
+// The texts of the job's first line that prints anything.
+QString jobTitle(const std::vector<JobLine>& job)
+{
+    for (const JobLine& entry : job) {
+        QStringList texts;
+        for (const auto& item : entry.line)
+            texts << qtext(item.printed());
+        const QString title = texts.join(' ').simplified();
+        if (!title.isEmpty())
+            return title;
+    }
+    return QStringLiteral("Printout");
+}
+
+QString safeFileName(const QString& text)
+{
+    QString name;
+    for (const QChar c : text)
+        name += (c.isLetterOrNumber() && c.unicode() < 0x80) || QStringLiteral(" -_+(),").contains(c) ? c : QChar('_');
+    name = name.simplified().left(80).trimmed();
+    return name.isEmpty() ? QStringLiteral("Printout") : name;
+}
+
+// A file of the folder not used before: "<title> <date time>.pdf", with
+// " (2)", " (3)" ... added when that name is taken.
+QString newPdfPath(const QDir& folder, const QString& title)
+{
+    const QString base = safeFileName(title) + " " + QDateTime::currentDateTime().toString("yyyy-MM-dd HH-mm-ss");
+    QString path = folder.filePath(base + ".pdf");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = folder.filePath(base + " (" + QString::number(n) + ").pdf");
+    return path;
+}
+
+// Lines flow down the page from the top margin; a line that does not fit
+// starts a new page.
+bool render(QPrinter& printer, const std::vector<JobLine>& job)
+{
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    double y = 0;
+    for (const JobLine& entry : job) {
+        const QFont font = fontOf(entry.style);
+        const QFontMetricsF metrics(font, &printer);
+        painter.setFont(font);
+        const auto widthOf = [&](std::string_view text) { return metrics.horizontalAdvance(qtext(text)); };
+        for (const auto& placedLine : carnival::layOutPrintLine(entry.line, 14 * metrics.averageCharWidth(), widthOf)) {
+            if (y > 0 && y + metrics.height() > pageHeight) {
+                if (!printer.newPage())
+                    return false;
+                y = 0;
+            }
+            for (const auto& placed : placedLine)
+                painter.drawText(QPointF(placed.x, y + metrics.ascent()), qtext(placed.text));
+            y += metrics.lineSpacing();
+        }
+    }
+    return painter.end();
+}
+
+} // namespace
+
+SystemPrintBackend::SystemPrintBackend(Destination destination)
+    : destination_(destination)
+{
+}
+
+void SystemPrintBackend::setFontSize(double points) { style_.size = points; }
+void SystemPrintBackend::setBold(bool on) { style_.bold = on; }
+void SystemPrintBackend::setUnderline(bool on) { style_.underline = on; }
+void SystemPrintBackend::setFontName(const QString& name) { style_.fontName = name; }
+
+void SystemPrintBackend::printLine(const carnival::PrintLine& line)
+{
+    job_.push_back({ style_, line });
+}
+
+std::optional<QString> SystemPrintBackend::endDoc()
+{
+    const std::vector<JobLine> job = std::move(job_);
+    job_.clear();
+    lastPdfFile_.clear();
+    const QString title = jobTitle(job);
+
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (destination_ == Destination::DefaultPrinterOrPdf && !defaultPrinter.isNull()) {
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        printer.setDocName(title);
+        if (!render(printer, job))
+            return QString("The printout \"%1\" could not be sent to the printer \"%2\".")
+                .arg(title, defaultPrinter.printerName());
+        return std::nullopt;
+    }
+
+    QDir folder = QDir::current();
+    const QString folderName = QStringLiteral("printouts");
+    if (!folder.mkpath(folderName) || !folder.cd(folderName))
+        return QString("The printout \"%1\" could not be saved: the folder \"%2\" cannot be made.")
+            .arg(title, QDir::current().filePath(folderName));
+    const QString path = newPdfPath(folder, title);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(title);
+    printer.setCreator(QStringLiteral("Ostrivale"));
+    if (!render(printer, job) || !QFileInfo::exists(path)) {
+        QFile::remove(path);
+        return QString("The printout \"%1\" could not be written to the file \"%2\".").arg(title, path);
+    }
+    lastPdfFile_ = path;
+    return std::nullopt;
+}
+
+} // namespace platform
