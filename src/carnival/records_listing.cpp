@@ -5,6 +5,8 @@
 #include "record_check.h"
 #include "text_files.h"
 
+#include <algorithm>
+
 namespace carnival {
 
 namespace {
@@ -69,6 +71,20 @@ std::string listRecords()
     if (!records.empty())
         state.currentRecord = records.back();
     return listRecords(records, state.eventList, state.eventLastIndex, state.eventKind);
+}
+
+std::string recordsPrintHeading()
+{
+    return fitWidth("Event:", decltype(RecordEntry::key)::width) + ' '
+        + fitWidth("Name:", decltype(RecordEntry::holder)::width) + ' '
+        + fitWidth("Year:", decltype(RecordEntry::year)::width) + " T/D:";
+}
+
+std::string recordsPrintBody(std::string_view body)
+{
+    std::string printed(body);
+    std::replace(printed.begin(), printed.end(), '\t', ' ');
+    return printed;
 }
 
 std::string recordsViewText(std::string_view carnivalType, std::string_view body)

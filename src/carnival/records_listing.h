@@ -30,6 +30,12 @@ std::string listRecords(const std::vector<RecordEntry>& records, const std::vect
 // last kind found. Throws DataFileError naming the file.
 std::string listRecords();
 
+// The printed form of the listing, in a fixed-width font: each tab of the
+// body becomes one blank, so the fixed-width fields line up and a row (69
+// characters) fits the page; the heading puts each label over its column.
+std::string recordsPrintHeading();
+std::string recordsPrintBody(std::string_view body);
+
 // The records view: the title and column heading, an empty line, the body.
 std::string recordsViewText(std::string_view carnivalType, std::string_view body);
 

@@ -18,11 +18,6 @@ using platform::Printer;
 
 const QString kFixedWidthFont = QStringLiteral("Courier New");
 
-// The column labels in the fixed-width font, each over its column: a tab
-// steps to the next stop fourteen characters on, past the 25-character key
-// (two stops), the 30-character holder (three) and the year (one).
-const char* const kColumnHeading = "Event:\t\tName:\t\t\tYear:\tT/D:";
-
 } // namespace
 
 void printRecords()
@@ -43,10 +38,10 @@ void printRecords()
     Printer::printLine({ PrintItem::ofText("Records for " + carnival::modDeclareGlobals().carnivalType) });
     Printer::setFontSize(12);
     Printer::setFontName(kFixedWidthFont);
-    Printer::printLine({ PrintItem::ofText(kColumnHeading) });
+    Printer::printLine({ PrintItem::ofText(carnival::recordsPrintHeading()) });
     Printer::setBold(false);
     Printer::printLine({});
-    Printer::printLine({ PrintItem::ofText(body) });
+    Printer::printLine({ PrintItem::ofText(carnival::recordsPrintBody(body)) });
     Printer::setFontName("Tahoma");
     if (printFooter())
         showDone();

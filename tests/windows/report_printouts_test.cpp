@@ -88,9 +88,9 @@ TEST_F(ReportPrintoutTest, PrintRecordsPrintsTheSetRecordsInAFixedWidthFontAfter
 
     EXPECT_EQ(printout->transcript(),
         QStringList({ "size 16", "bold on", "font Tahoma", kRecordsTitle, "size 12", "font Courier New",
-            "line [0]Event:[2]Name:[5]Year:[6]T/D:", "bold off", "line",
-            "line [0]12BoysHighJump           [2]Maribel Stone                 [5]2009 [6]0056",
-            "line [0]17+Girls100m             [2]Io Vance                      [5]2008 [6]000095", "line",
+            "line [0]Event:" + QString(20, ' ') + "Name:" + QString(26, ' ') + "Year: T/D:", "bold off", "line",
+            "line [0]12BoysHighJump            Maribel Stone                  2009  0056",
+            "line [0]17+Girls100m              Io Vance                       2008  000095", "line",
             "font Tahoma", "size 9", "line", "line [0]Printed by Ostrivale", "end" }));
     EXPECT_EQ(prompts(), QStringList({ kAreYouSure, kAreYouSure, "Done!" }));
     expectMessage(1, kAreYouSure, 4, "Ostrivale");
