@@ -11,7 +11,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,22 +36,10 @@ frmViewAgeChamps::frmViewAgeChamps()
     connect(cmdGo, &QPushButton::clicked, this, &frmViewAgeChamps::cmdGo_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmViewAgeChamps::cmdCancel_Click);
 
-    auto* choices = new QHBoxLayout;
-    choices->addStretch();
-    choices->addWidget(cboage);
-    choices->addSpacing(8);
-    choices->addWidget(cboSex);
-    choices->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdGo);
-    buttons->addSpacing(24);
-    buttons->addWidget(cmdCancel);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtIWindow);
-    layout->addLayout(choices);
-    layout->addLayout(buttons);
+    layout->addLayout(centredRow({ cboage, cboSex }, 14));
+    layout->addLayout(centredRow({ cmdGo, cmdCancel }, 30));
 }
 
 void frmViewAgeChamps::cmdGo_Click()

@@ -10,7 +10,6 @@
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,15 +33,9 @@ frmViewRecords::frmViewRecords()
     connect(cmdGo, &QPushButton::clicked, this, &frmViewRecords::cmdGo_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmViewRecords::cmdCancel_Click);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdGo);
-    buttons->addSpacing(24);
-    buttons->addWidget(cmdCancel);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtIWindow);
-    layout->addLayout(buttons);
+    layout->addLayout(centredRow({ cmdGo, cmdCancel }, 30));
 }
 
 void frmViewRecords::cmdGo_Click()

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 
 namespace reports {
@@ -58,6 +59,17 @@ QComboBox* makeAgeList(QWidget* parent)
 QComboBox* makeSexList(QWidget* parent)
 {
     return makeChoiceList("cboSex", carnival::kSexes, parent);
+}
+
+QHBoxLayout* centredRow(std::initializer_list<QWidget*> widgets, int spacing)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(spacing);
+    row->addStretch();
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch();
+    return row;
 }
 
 } // namespace reports

@@ -4,9 +4,11 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <string_view>
 
 class QComboBox;
+class QHBoxLayout;
 class QPlainTextEdit;
 class QWidget;
 
@@ -24,5 +26,8 @@ void showListing(QPlainTextEdit* box, std::string_view listing);
 // The age-group choice (12 to 17+) and the sex choice, nothing chosen.
 QComboBox* makeAgeList(QWidget* parent);
 QComboBox* makeSexList(QWidget* parent);
+
+// Widgets side by side in the middle of a row, `spacing` apart.
+QHBoxLayout* centredRow(std::initializer_list<QWidget*> widgets, int spacing);
 
 } // namespace reports
