@@ -98,7 +98,9 @@ void frmPrintAgeChamps::print_it(const std::string& age, const std::string& sex,
 
 void frmPrintAgeChamps::cmdGo_Click()
 {
-    const auto groups = rankGroups({ { platform::bytes(cboage->currentText()), platform::bytes(cboSex->currentText()) } });
+    const std::string age = platform::bytes(cboage->currentText());
+    const std::string sex = platform::bytes(cboSex->currentText());
+    const auto groups = rankGroups({ { age, sex } });
     if (!groups)
         return;
     const Group& group = groups->front();

@@ -40,7 +40,9 @@ QPlainTextEdit* makeListingBox(QWidget* parent, int columns, int lines)
     const QFontMetricsF metrics(box->font());
     const qreal character = metrics.horizontalAdvance(QLatin1Char('0'));
     box->setTabStopDistance(kTabStopCharacters * character);
-    box->setMinimumSize(static_cast<int>(columns * character) + 30, static_cast<int>(lines * metrics.lineSpacing()) + 20);
+    // Room for the frame and a scroll bar beside the text.
+    box->setMinimumSize(
+        static_cast<int>(columns * character) + 30, static_cast<int>(lines * metrics.lineSpacing()) + 20);
     return box;
 }
 
