@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -156,31 +158,67 @@ QString newPdfPath(const QDir& folder, const QString& title)
     return path;
 }
 
+// One printed line of the job, laid out in its font.
+struct PrintedRow {
+    QFont font;
+    double ascent = 0;
+    double height = 0;
+    double lineSpacing = 0;
+    std::vector<carnival::PlacedText> texts;
+};
+
+// Lays out every line of the job for the device; `widest` is the right end
+// of the widest printed line.
+std::vector<PrintedRow> layOutJob(const std::vector<JobLine>& job, const QPaintDevice* device, double& widest)
+{
+    std::vector<PrintedRow> rows;
+    widest = 0;
+    for (const JobLine& entry : job) {
+        const QFont font = fontOf(entry.style);
+        const QFontMetricsF metrics(font, device);
+        const auto widthOf = [&](std::string_view text) { return metrics.horizontalAdvance(qtext(text)); };
+        for (auto& texts : carnival::layOutPrintLine(entry.line, 14 * metrics.averageCharWidth(), widthOf)) {
+            for (const auto& placed : texts)
+                widest = std::max(widest, placed.x + widthOf(placed.text));
+            rows.push_back({ font, metrics.ascent(), metrics.height(), metrics.lineSpacing(), std::move(texts) });
+        }
+    }
+    return rows;
+}
+
+double paintWidth(const QPrinter& printer)
+{
+    return printer.pageLayout().paintRectPixels(printer.resolution()).width();
+}
+
 // Lines flow down the page from the top margin; a line that does not fit
-// starts a new page.
+// starts a new page. A job wider than the page turns the page sideways, and
+// is made smaller if it is still too wide, so that no text is cut off.
 bool render(QPrinter& printer, const std::vector<JobLine>& job)
 {
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    double widest = 0;
+    const std::vector<PrintedRow> rows = layOutJob(job, &printer, widest);
+    if (widest > paintWidth(printer))
+        printer.setPageOrientation(QPageLayout::Landscape);
+    const double scale = widest > paintWidth(printer) ? paintWidth(printer) / widest : 1.0;
+
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    painter.scale(scale, scale);
+    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height() / scale;
     double y = 0;
-    for (const JobLine& entry : job) {
-        const QFont font = fontOf(entry.style);
-        const QFontMetricsF metrics(font, &printer);
-        painter.setFont(font);
-        const auto widthOf = [&](std::string_view text) { return metrics.horizontalAdvance(qtext(text)); };
-        for (const auto& placedLine : carnival::layOutPrintLine(entry.line, 14 * metrics.averageCharWidth(), widthOf)) {
-            if (y > 0 && y + metrics.height() > pageHeight) {
-                if (!printer.newPage())
-                    return false;
-                y = 0;
-            }
-            for (const auto& placed : placedLine)
-                painter.drawText(QPointF(placed.x, y + metrics.ascent()), qtext(placed.text));
-            y += metrics.lineSpacing();
+    for (const PrintedRow& row : rows) {
+        if (y > 0 && y + row.height > pageHeight) {
+            if (!printer.newPage())
+                return false;
+            y = 0;
         }
+        painter.setFont(row.font);
+        for (const auto& placed : row.texts)
+            painter.drawText(QPointF(placed.x, y + row.ascent), qtext(placed.text));
+        y += row.lineSpacing;
     }
     return painter.end();
 }

@@ -3,28 +3,20 @@
 #include "frmPrint.h"
 #include "print_job.h"
 
-#include "carnival/data_error.h"
-#include "carnival/paths.h"
 #include "carnival/report_lines.h"
 #include "platform/controls.h"
-#include "platform/latin1.h"
-#include "platform/msgbox.h"
 #include "platform/printer.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 
-using platform::bytes;
 using platform::Printer;
-using platform::qtext;
 
 namespace reports {
 
 frmPrintEvent::frmPrintEvent()
-    : lists_(this)
+    : EventReportWindow("frmPrintEvent", "Choose Event to Print")
 {
-    setObjectName("frmPrintEvent");
-    setWindowTitle("Choose Event to Print");
     lists_.cboage->setMinimumWidth(65);
     lists_.cboSex->setMinimumWidth(57);
     lists_.cboEvent->setMinimumWidth(145);
@@ -46,37 +38,25 @@ frmPrintEvent::frmPrintEvent()
     grid->setColumnStretch(5, 1);
 }
 
-void frmPrintEvent::Form_Load()
-{
-    lists_.fillEventCombo();
-}
-
 void frmPrintEvent::cmdGo_Click()
 {
-    const std::string path = lists_.resultPath();
-    if (!carnival::fileExists(path)) {
-        platform::showMsgBox("Event has not been entered yet.");
+    if (const auto path = enteredResultPath())
+        printit(*path);
+    else
         platform::returnToMenu<frmPrint>(this);
-        return;
-    }
-    printit(path);
 }
 
 void frmPrintEvent::printit(const std::string& path)
 {
-    carnival::StoredResult result;
-    try {
-        result = carnival::readEventResult(path);
-    } catch (const carnival::DataFileError& error) {
-        platform::showMsgBox(qtext(error.userMessage()), 48);
+    const auto result = readResult(path);
+    if (!result)
         return;
-    }
-    printTitle(qtext(carnival::eventReportTitle(bytes(lists_.age()), bytes(lists_.sex()), bytes(lists_.event()))));
+    printTitle(reportTitle());
     Printer::setUnderline(true);
     Printer::printLine(carnival::eventReportHeading());
     Printer::setUnderline(false);
     Printer::printLine({});
-    for (const auto& line : carnival::eventReportLines(result))
+    for (const auto& line : carnival::eventReportLines(*result))
         Printer::printLine(line);
     if (!printFooter())
         return;

@@ -2,12 +2,8 @@
 
 #include "frmView.h"
 
-#include "carnival/data_error.h"
-#include "carnival/paths.h"
-#include "carnival/report_lines.h"
 #include "platform/controls.h"
 #include "platform/latin1.h"
-#include "platform/msgbox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using platform::bytes;
 using platform::qtext;
 
 namespace reports {
@@ -35,19 +30,18 @@ QLineEdit* displayBox(const QString& name, int minimumWidth, QWidget* parent)
 
 void frmViewEvent::showPlacing(const Row& row, const carnival::Placing& placing)
 {
-    row.name->setText(qtext(placing.name));
-    row.house->setText(qtext(placing.house));
-    row.td->setText(qtext(placing.td));
+    // Each box shows the start of its text.
+    for (auto [box, text] : { std::pair { row.name, &placing.name }, { row.house, &placing.house }, { row.td, &placing.td } }) {
+        box->setText(qtext(*text));
+        box->setCursorPosition(0);
+    }
 }
 
 frmViewEvent::frmViewEvent()
-    : lists_(this)
+    : EventReportWindow("frmViewEvent", "Choose Event to View")
 {
-    setObjectName("frmViewEvent");
-    setWindowTitle("Choose Event to View");
 
     lbltitle = platform::namedLabel("lbltitle", "View Event", this);
-    lbltitle->setAlignment(Qt::AlignCenter);
     QFont titleFont = lbltitle->font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);
@@ -55,6 +49,9 @@ frmViewEvent::frmViewEvent()
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     grid->addWidget(platform::namedLabel("Label1", "Name:", this), 0, 0);
     grid->addWidget(platform::namedLabel("Label6", "House:", this), 0, 1);
     grid->addWidget(platform::namedLabel("lbltd", "Time/Distance:", this), 0, 2);
@@ -110,38 +107,24 @@ frmViewEvent::frmViewEvent()
     layout->addLayout(buttons);
 }
 
-void frmViewEvent::Form_Load()
-{
-    lists_.fillEventCombo();
-}
-
 void frmViewEvent::cmdGo_Click()
 {
-    const std::string path = lists_.resultPath();
-    if (!carnival::fileExists(path)) {
-        platform::showMsgBox("Event has not been entered yet.");
-        return;
-    }
-    viewit(path);
+    if (const auto path = enteredResultPath())
+        viewit(*path);
 }
 
 void frmViewEvent::viewit(const std::string& path)
 {
-    carnival::StoredResult result;
-    try {
-        result = carnival::readEventResult(path);
-    } catch (const carnival::DataFileError& error) {
-        platform::showMsgBox(qtext(error.userMessage()), 48);
+    const auto result = readResult(path);
+    if (!result)
         return;
-    }
-    lbltitle->setText("View Event - "
-        + qtext(carnival::eventReportTitle(bytes(lists_.age()), bytes(lists_.sex()), bytes(lists_.event()))));
+    lbltitle->setText("View Event - " + reportTitle());
     for (std::size_t i = 0; i < places_.size(); ++i)
-        showPlacing(places_[i], result.form.places[i]);
+        showPlacing(places_[i], result->form.places[i]);
     for (QLineEdit* box : { drawRow_.name, drawRow_.house, drawRow_.td })
-        box->setVisible(result.isDraw);
-    if (result.isDraw)
-        showPlacing(drawRow_, result.form.drawLine);
+        box->setVisible(result->isDraw);
+    if (result->isDraw)
+        showPlacing(drawRow_, result->form.drawLine);
 }
 
 void frmViewEvent::cmdCancel_Click()

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "results/event_lists.h"
-
-#include "carnival/event_result.h"
-
-#include "platform/forms.h"
+#include "event_report_window.h"
 
 #include <array>
 #include <string>
@@ -15,12 +11,11 @@ class QLineEdit;
 namespace reports {
 
 // "Choose Event to View": shows the stored result of one event after another.
-class frmViewEvent : public platform::Form {
+class frmViewEvent : public EventReportWindow {
     Q_OBJECT
 public:
     frmViewEvent();
 
-    void Form_Load() override;
     void cmdGo_Click();
     void cmdCancel_Click();
 
@@ -39,7 +34,6 @@ private:
     QLabel* lbltitle;
     std::array<Row, 4> places_;
     Row drawRow_;
-    results::EventLists lists_;
 };
 
 } // namespace reports

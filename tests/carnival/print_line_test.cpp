@@ -59,17 +59,4 @@ INSTANTIATE_TEST_SUITE_P(Zones, PrintLineLayout,
         LayoutCase { "TextEndingInALineEndStepsFromTheNewLine", { text("a\r\n"), text("b") }, "[0]a / [1]b" }),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
-TEST(PrintLineLayout, PositionsAreZoneStartsInTheUnitOfTheZoneWidth)
-{
-    // Each character two units wide, zones ten units apart: "abcdef" ends at
-    // 12, so the next item starts at 20.
-    const auto lines = layOutPrintLine(
-        { text("abcdef"), number(3) }, 10, [](std::string_view t) { return 2.0 * static_cast<double>(t.size()); });
-    ASSERT_EQ(lines.size(), 1u);
-    ASSERT_EQ(lines[0].size(), 2u);
-    EXPECT_DOUBLE_EQ(lines[0][0].x, 0);
-    EXPECT_DOUBLE_EQ(lines[0][1].x, 20);
-    EXPECT_EQ(lines[0][1].zone, 2);
-}
-
 } // namespace

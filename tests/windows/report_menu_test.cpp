@@ -1,5 +1,6 @@
 // The print and view menus: their buttons, the roads between the menus, the
-// main window and the report windows, and the progressive points printout.
+// main window and the event windows, and the progressive points printout, on
+// the recording printer and as a PDF.
 
 #include "window_fixture.h"
 
@@ -13,14 +14,15 @@
 
 #include "carnival/carnival_state.h"
 
-#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QPushButton>
-#include <QTest>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 using reports::frmPrint;
-using reports::frmPrintEvent;
 using reports::frmView;
-using reports::frmViewEvent;
 
 namespace {
 
@@ -32,6 +34,7 @@ protected:
     {
         WindowTest::SetUp();
         layOutAthletics2010(*folder, {}, {});
+        folder->write("data/points.dat", pointsLine({ 120, 98, 0, -5 }));
     }
 
     template <class Menu>
@@ -41,93 +44,67 @@ protected:
         return Forms::find<Menu>();
     }
 
-    // The captions of the window's buttons in tab order from the first.
+    // "name caption" of each button in tab order from the first.
     QStringList buttonsInTabOrder(QWidget* window, const char* first)
     {
-        QStringList captions;
-        QWidget* button = child<QWidget>(window, first);
-        do {
-            captions << button->objectName() + " " + static_cast<QPushButton*>(button)->text();
-            button = button->nextInFocusChain();
-        } while (button != child<QWidget>(window, first) && qobject_cast<QPushButton*>(button));
-        return captions;
+        QStringList buttons;
+        for (auto* button = child<QPushButton>(window, first); button && (buttons.empty() || button->objectName() != first);
+             button = qobject_cast<QPushButton*>(button->nextInFocusChain()))
+            buttons << button->objectName() + " " + button->text();
+        return buttons;
     }
 };
 
 TEST_F(ReportMenuTest, EachMenuOpensBesideTheMainWindowWithItsButtons)
 {
     frmPrint* print = openMenu<frmPrint>("cmdPrint");
-    ASSERT_NE(print, nullptr);
-    EXPECT_TRUE(print->isVisible());
+    frmView* view = openMenu<frmView>("cmdSave");
+    ASSERT_TRUE(print && view);
     EXPECT_EQ(print->windowTitle(), "Print What?");
     EXPECT_EQ(buttonsInTabOrder(print, "Command1"),
         QStringList({ "Command1 Print Progressive Points", "Command2 Print Age Champions", "Command3 Print an Event",
             "Command5 Print Records", "Command4 Cancel" }));
-
-    frmView* view = openMenu<frmView>("cmdSave");
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(view->windowTitle(), "View What?");
     EXPECT_EQ(buttonsInTabOrder(view, "Command2"),
         QStringList({ "Command2 View Age Champions", "Command3 View an Event", "Command5 View Records",
             "Command4 Cancel" }));
-
-    EXPECT_TRUE(Forms::find<frmMain>()->isVisible());
-    EXPECT_TRUE(print->isVisible());
-    for (QWidget* menu : { static_cast<QWidget*>(print), static_cast<QWidget*>(view) })
-        for (QPushButton* button : menu->findChildren<QPushButton*>())
-            EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+    EXPECT_TRUE(print->isVisible() && view->isVisible() && Forms::find<frmMain>()->isVisible());
 }
 
-// One road of a menu to its event window and back, for each menu.
-struct MenuRoad {
-    const char* mainButton;
-    const char* eventButton;
-};
-
-class MenuRoads : public ReportMenuTest, public ::testing::WithParamInterface<MenuRoad> {
+// The road of each menu to its event window and back.
+class MenuRoads : public ReportMenuTest, public ::testing::WithParamInterface<bool> {
 protected:
-    bool printing() const { return GetParam().mainButton == std::string("cmdPrint"); }
+    bool printing() const { return GetParam(); }
     platform::Form* menu() const
     {
         return printing() ? static_cast<platform::Form*>(Forms::find<frmPrint>()) : Forms::find<frmView>();
     }
     platform::Form* eventWindow() const
     {
-        return printing() ? static_cast<platform::Form*>(Forms::find<frmPrintEvent>()) : Forms::find<frmViewEvent>();
+        return printing() ? static_cast<platform::Form*>(Forms::find<reports::frmPrintEvent>())
+                          : Forms::find<reports::frmViewEvent>();
     }
-    void openMenuAndEventWindow()
+    platform::Form* openEventWindow()
     {
-        click(Forms::show<frmMain>(), GetParam().mainButton);
-        click(menu(), GetParam().eventButton);
+        click(Forms::show<frmMain>(), printing() ? "cmdPrint" : "cmdSave");
+        click(menu(), "Command3");
         settle();
+        return eventWindow();
     }
 };
 
-TEST_P(MenuRoads, TheEventButtonOpensOneWindowBesideTheMenu)
+TEST_P(MenuRoads, OneEventWindowOutlivesTheMenuAndItsCancelBringsAFreshMenuThatClosesAlone)
 {
-    openMenuAndEventWindow();
-    platform::Form* chooser = eventWindow();
+    platform::Form* chooser = openEventWindow();
     ASSERT_NE(chooser, nullptr);
-    click(menu(), GetParam().eventButton);
-    settle();
+    click(menu(), "Command3");
     EXPECT_EQ(eventWindow(), chooser);
-    int visibleWindows = 0;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        visibleWindows += window->isVisible() && window->objectName() == chooser->objectName();
-    EXPECT_EQ(visibleWindows, 1);
-    EXPECT_TRUE(menu()->isVisible());
-    EXPECT_TRUE(Forms::find<frmMain>()->isVisible());
-}
+    EXPECT_EQ(Forms::loadedCount(), 3);
+    EXPECT_TRUE(chooser->isVisible() && menu()->isVisible());
 
-TEST_P(MenuRoads, CancelOnTheMenuLeavesTheEventWindowWhoseCancelBringsAFreshMenu)
-{
-    openMenuAndEventWindow();
-    platform::Form* chooser = eventWindow();
     click(menu(), "Command4");
     settle();
     EXPECT_EQ(menu(), nullptr);
-    EXPECT_EQ(eventWindow(), chooser);
     EXPECT_TRUE(chooser->isVisible());
 
     click(chooser, "cmdCancel");
@@ -135,48 +112,28 @@ TEST_P(MenuRoads, CancelOnTheMenuLeavesTheEventWindowWhoseCancelBringsAFreshMenu
     EXPECT_EQ(eventWindow(), nullptr);
     ASSERT_NE(menu(), nullptr);
     EXPECT_TRUE(menu()->isVisible());
-    EXPECT_TRUE(Forms::find<frmMain>()->isVisible());
-    EXPECT_EQ(Forms::loadedCount(), 2);
-    EXPECT_TRUE(messages().empty());
-}
 
-TEST_P(MenuRoads, TheCloseBoxesUnloadOnlyTheirOwnWindow)
-{
-    openMenuAndEventWindow();
+    // The menu's Close box unloads the menu alone.
     menu()->close();
     settle();
-    EXPECT_EQ(menu(), nullptr);
-    ASSERT_NE(eventWindow(), nullptr);
-    eventWindow()->close();
-    settle();
-    EXPECT_EQ(eventWindow(), nullptr);
-    EXPECT_EQ(menu(), nullptr);
-    expectMainWindowAlone({ 0, 0, 0, 0 });
+    expectMainWindowAlone({ 120, 98, 0, -5 });
 }
 
-INSTANTIATE_TEST_SUITE_P(Menus, MenuRoads,
-    ::testing::Values(MenuRoad { "cmdPrint", "Command3" }, MenuRoad { "cmdSave", "Command3" }),
-    [](const ::testing::TestParamInfo<MenuRoad>& info) {
-        return std::string(info.param.mainButton == std::string("cmdPrint") ? "PrintMenu" : "ViewMenu");
-    });
+INSTANTIATE_TEST_SUITE_P(Menus, MenuRoads, ::testing::Bool(),
+    [](const ::testing::TestParamInfo<bool>& info) { return std::string(info.param ? "Print" : "View"); });
 
 // ---- Progressive points ----
 
-const QStringList kPointLines = { "line [0]Tamsett:[1] 120 ", "line [0]Brindrel and Stanmore:[2] 98 ",
-    "line [0]Corrow:[1] 0 ", "line [0]:[1]-5 " };
-
 TEST_F(ReportMenuTest, ProgressivePointsPrintTheTotalsOfThePointsFileTwiceInARow)
 {
-    folder->write("data/points.dat", pointsLine({ 120, 98, 0, -5 }));
     frmPrint* print = openMenu<frmPrint>("cmdPrint");
-    auto& state = carnival::modDeclareGlobals();
-    state.houseNames = { "Tamsett", "  Brindrel and Stanmore ", "Corrow", "" };
-
+    carnival::modDeclareGlobals().houseNames = { "Tamsett", "  Brindrel and Stanmore ", "Corrow", "" };
     click(print, "Command1");
-    EXPECT_EQ(state.housePoints, (std::array<std::int16_t, 4> { 120, 98, 0, -5 }));
     click(print, "Command1");
-    EXPECT_EQ(printout->transcript(),
-        printJob("Progressive Point Score", kPointLines) + printJob("Progressive Point Score", kPointLines));
+    const QStringList job = printJob("Progressive Point Score",
+        { "line [0]Tamsett:[1] 120 ", "line [0]Brindrel and Stanmore:[2] 98 ", "line [0]Corrow:[1] 0 ",
+            "line [0]:[1]-5 " });
+    EXPECT_EQ(printout->transcript(), job + job);
     EXPECT_EQ(prompts(), QStringList({ "Done!", "Done!" }));
     expectMessage(0, "Done!", 0, "Ostrivale");
     EXPECT_TRUE(print->isVisible());
@@ -185,17 +142,11 @@ TEST_F(ReportMenuTest, ProgressivePointsPrintTheTotalsOfThePointsFileTwiceInARow
 TEST_F(ReportMenuTest, ProgressivePointsWithoutAReadablePointsFileSayWhichFileAndPrintNothing)
 {
     frmPrint* print = openMenu<frmPrint>("cmdPrint");
-    for (const char* content : { static_cast<const char*>(nullptr), " 4 \r\n" }) {
-        std::filesystem::remove(folder->root() / "data/points.dat");
-        if (content)
-            folder->write("data/points.dat", content);
-        click(print, "Command1");
-    }
-    ASSERT_EQ(messages().size(), 2u);
-    for (const auto& message : messages()) {
-        EXPECT_TRUE(message.prompt.contains("data\\points.dat")) << message.prompt.toStdString();
-        EXPECT_EQ(message.style, 48);
-    }
+    folder->write("data/points.dat", " 4 \r\n");
+    click(print, "Command1");
+    std::filesystem::remove(folder->root() / "data/points.dat");
+    click(print, "Command1");
+    expectWarningsNaming("data\\points.dat", 2);
     EXPECT_TRUE(printout->operations.empty());
     EXPECT_TRUE(print->isVisible());
 }
@@ -205,8 +156,65 @@ TEST_F(ReportMenuTest, AJobThePrinterRefusesIsReportedInsteadOfDone)
     printout->failure = "The printout could not be written to the file \"x.pdf\".";
     click(openMenu<frmPrint>("cmdPrint"), "Command1");
     EXPECT_EQ(printout->transcript().last(), "end");
-    EXPECT_EQ(prompts(), QStringList { *printout->failure });
-    EXPECT_EQ(messages()[0].style, 48);
+    expectMessage(0, *printout->failure, 48, "Ostrivale");
+    EXPECT_EQ(messages().size(), 1u);
+}
+
+// ---- The PDF of a machine without a printer ----
+
+// The text of a PDF; empty where pdftotext is not installed.
+QString pdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStandardPaths::findExecutable("pdftotext"), { "-layout", path, "-" });
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+TEST_F(ReportMenuTest, WithoutAPrinterEachJobIsANewPdfInPrintouts)
+{
+    auto owned = std::make_unique<platform::SystemPrintBackend>(platform::SystemPrintBackend::Destination::PdfOnly);
+    platform::SystemPrintBackend* pdf = owned.get();
+    platform::Printer::setBackend(std::move(owned));
+    frmPrint* print = openMenu<frmPrint>("cmdPrint");
+    QStringList files;
+    for (int job = 0; job < 2; ++job) {
+        click(print, "Command1");
+        files << pdf->lastPdfFile();
+    }
+    EXPECT_EQ(prompts(), QStringList({ "Done!", "Done!" }));
+    EXPECT_NE(files[0], files[1]);
+    for (const QString& file : files) {
+        EXPECT_EQ(QFileInfo(file).absolutePath(), QString::fromStdString((folder->root() / "printouts").string()));
+        EXPECT_TRUE(QFileInfo(file).fileName().startsWith("Progressive Point Score 2")) << file.toStdString();
+        QFile content(file);
+        EXPECT_TRUE(content.open(QIODevice::ReadOnly) && content.read(5) == "%PDF-") << file.toStdString();
+    }
+    const QString text = pdfText(files[0]);
+    for (const char* expected : { "Progressive Point Score", "Tamsett:", "120", "Elvane:", "-5", "Printed by Ostrivale" })
+        EXPECT_TRUE(text.isEmpty() || text.contains(expected)) << expected << " not in\n" << text.toStdString();
+
+    // A folder that cannot be made: the message names it, and no "Done!".
+    std::filesystem::remove_all(folder->root() / "printouts");
+    folder->write("printouts", "a file in the way");
+    click(print, "Command1");
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_TRUE(messages()[2].prompt.contains("printouts")) << messages()[2].prompt.toStdString();
+    EXPECT_TRUE(pdf->lastPdfFile().isEmpty());
+}
+
+TEST_F(ReportMenuTest, ALongWideJobFlowsOverPagesWithoutLosingALine)
+{
+    platform::SystemPrintBackend pdf(platform::SystemPrintBackend::Destination::PdfOnly);
+    pdf.setFontName("Courier New");
+    for (int i = 1; i <= 150; ++i)
+        pdf.printLine({ carnival::PrintItem::ofText("Row " + std::to_string(i) + std::string(120, '.') + "\tend") });
+    ASSERT_EQ(pdf.endDoc(), std::nullopt);
+    const QString text = pdfText(pdf.lastPdfFile());
+    if (text.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_GE(text.count('\f'), 3) << "pages";
+    EXPECT_EQ(text.count(QRegularExpression("Row \\d+\\.+ +end")), 150);
 }
 
 } // namespace

@@ -64,6 +64,15 @@ void WindowTest::expectMessage(std::size_t index, const QString& prompt, int sty
     EXPECT_EQ(messages_[index].title, title);
 }
 
+void WindowTest::expectWarningsNaming(const QString& file, std::size_t count)
+{
+    ASSERT_EQ(messages_.size(), count);
+    for (const auto& message : messages_) {
+        EXPECT_TRUE(message.prompt.contains(file)) << message.prompt.toStdString();
+        EXPECT_EQ(message.style, 48);
+    }
+}
+
 void WindowTest::click(QWidget* window, const char* name)
 {
     auto* button = child<QAbstractButton>(window, name);

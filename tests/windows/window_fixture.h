@@ -47,6 +47,9 @@ protected:
     // Message box `index` (from 0) showed this prompt, style and title.
     void expectMessage(std::size_t index, const QString& prompt, int style, const QString& title);
 
+    // Exactly `count` messages were shown, each a warning (style 48) naming the file.
+    void expectWarningsNaming(const QString& file, std::size_t count);
+
     // Clicks a control of a window by its object name.
     void click(QWidget* window, const char* name);
     template <class T>
