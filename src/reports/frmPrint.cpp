@@ -1,7 +1,9 @@
 #include "frmPrint.h"
 
+#include "frmPrintAgeChamps.h"
 #include "frmPrintEvent.h"
 #include "print_job.h"
+#include "records_printout.h"
 
 #include "carnival/carnival_state.h"
 #include "carnival/data_error.h"
@@ -43,7 +45,9 @@ void frmPrint::Command1_Click()
 
 void frmPrint::Command2_Click()
 {
-    // The age-champion printout arrives with the age-champion ranking.
+    Forms::load<frmPrintAgeChamps>();
+    hide();
+    Forms::show<frmPrintAgeChamps>();
 }
 
 void frmPrint::Command3_Click()
@@ -53,7 +57,7 @@ void frmPrint::Command3_Click()
 
 void frmPrint::Command5_Click()
 {
-    // The records printout arrives with the records listing.
+    printRecords();
 }
 
 void frmPrint::Command4_Click()

@@ -1,6 +1,8 @@
 #include "frmView.h"
 
+#include "frmViewAgeChamps.h"
 #include "frmViewEvent.h"
+#include "frmViewRecords.h"
 
 using platform::Forms;
 
@@ -17,7 +19,9 @@ frmView::frmView()
 
 void frmView::Command2_Click()
 {
-    // The age-champion window arrives with the age-champion ranking.
+    Forms::load<frmViewAgeChamps>();
+    hide();
+    Forms::show<frmViewAgeChamps>();
 }
 
 void frmView::Command3_Click()
@@ -27,7 +31,7 @@ void frmView::Command3_Click()
 
 void frmView::Command5_Click()
 {
-    // The records window arrives with the records listing.
+    Forms::show<frmViewRecords>();
 }
 
 void frmView::Command4_Click()

@@ -26,14 +26,19 @@ void printFooterLines()
     Printer::printLine({ carnival::PrintItem::ofText(platform::bytes(kPrintFooter)) });
 }
 
-bool printFooter()
+bool endPrintJob()
 {
-    printFooterLines();
     if (const auto failure = Printer::endDoc()) {
         platform::showMsgBox(*failure, 48);
         return false;
     }
     return true;
+}
+
+bool printFooter()
+{
+    printFooterLines();
+    return endPrintJob();
 }
 
 void showDone()

@@ -14,6 +14,10 @@ void printTitle(const QString& title);
 // Font size 9, an empty line, the footer line; the job stays open.
 void printFooterLines();
 
+// Ends the job. True when it was made; otherwise the failure has been shown
+// to the user.
+bool endPrintJob();
+
 // The footer lines, then the end of the job. True when the job was made;
 // otherwise the failure has been shown to the user, and no "Done!" follows.
 bool printFooter();
