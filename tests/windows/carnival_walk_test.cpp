@@ -16,8 +16,21 @@
 #include "setup/frmSetup.h"
 #include "setup/wizard.h"
 #include "shell/frmSplash.h"
+#include "reports/frmPrint.h"
+#include "reports/frmPrintAgeChamps.h"
+#include "reports/frmPrintEvent.h"
+#include "reports/frmView.h"
+#include "reports/frmViewAgeChamps.h"
+#include "reports/frmViewEvent.h"
+#include "reports/frmViewRecords.h"
+#include "tools/quillmere/Form1.h"
+#include "tools/sablewick/Form1.h"
 
+#include <QComboBox>
 #include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <string>
@@ -73,6 +86,106 @@ protected:
     results::frmEdit2* openEdit(const char* age, const char* sex, const char* event)
     {
         return openThroughChooser<results::frmEdit, results::frmEdit2>("cmdEdit", age, sex, event);
+    }
+
+    // The lines of the print jobs since the last call, without the frame.
+    QStringList printedLines()
+    {
+        QStringList lines;
+        for (const QString& line : printout->transcript())
+            if (line.startsWith("line"))
+                lines << line;
+        printout->operations.clear();
+        return lines;
+    }
+
+    static std::string joined(const QStringList& lines) { return lines.join('\n').toStdString(); }
+
+    QString listing(QWidget* window)
+    {
+        auto* box = child<QPlainTextEdit>(window, "txtIWindow");
+        return box ? box->toPlainText() : QString();
+    }
+
+    void chooseGroup(QWidget* window, const char* age, const char* sex)
+    {
+        child<QComboBox>(window, "cboage")->setCurrentText(age);
+        child<QComboBox>(window, "cboSex")->setCurrentText(sex);
+    }
+
+    // Every printout of the print menu, in one sitting.
+    void printEverything()
+    {
+        click(Forms::find<frmMain>(), "cmdPrint");
+        auto* menu = Forms::find<reports::frmPrint>();
+        ASSERT_NE(menu, nullptr);
+        click(menu, "Command1");
+        EXPECT_EQ(joined(printedLines()),
+            joined({ "line [0]Progressive Point Score", "line", "line [0]Tamsett:[1] 24 ", "line [0]Brindrel:[1] 18 ",
+                "line [0]Corrow:[1] 4 ", "line [0]Elvane:[1] 0 ", "line", "line [0]Printed by Ostrivale" }));
+
+        click(menu, "Command3");
+        auto* event = Forms::find<reports::frmPrintEvent>();
+        ASSERT_NE(event, nullptr);
+        chooseEvent(event, "12", "Boys", "Relay");
+        click(event, "cmdGo");
+        const QStringList relay = printedLines();
+        EXPECT_TRUE(relay.contains("line [0]Team T[2]Tamsett[5]055.00")) << joined(relay);
+
+        answer({ platform::kAnswerYes });
+        click(menu, "Command5");
+        const QStringList records = printedLines().filter("12Boys100m");
+        ASSERT_EQ(records.size(), 1);
+        EXPECT_TRUE(records[0].contains("Ann Lee")) << records[0].toStdString();
+        EXPECT_TRUE(records[0].contains("000012")) << records[0].toStdString();
+
+        click(menu, "Command2");
+        auto* champions = Forms::find<reports::frmPrintAgeChamps>();
+        ASSERT_NE(champions, nullptr);
+        chooseGroup(champions, "12", "Boys");
+        click(champions, "cmdGo");
+        const QStringList ranking = printedLines().filter(QRegularExpression("^line \\[0\\]\\w+ \\w+ +\\["));
+        EXPECT_EQ(joined(ranking),
+            joined({ "line [0]" + QString("Ann Lee").leftJustified(30) + "[3] 8 ",
+                "line [0]" + QString("Ben Ray").leftJustified(30) + "[3] 6 ",
+                "line [0]" + QString("Cal Orr").leftJustified(30) + "[3] 4 " }));
+        click(Forms::find<reports::frmPrint>(), "Command4");
+        settle();
+    }
+
+    // Every report of the view menu.
+    void viewEverything()
+    {
+        click(Forms::find<frmMain>(), "cmdSave");
+        auto* menu = Forms::find<reports::frmView>();
+        ASSERT_NE(menu, nullptr);
+        click(menu, "Command5");
+        auto* records = Forms::find<reports::frmViewRecords>();
+        ASSERT_NE(records, nullptr);
+        click(records, "cmdGo");
+        EXPECT_TRUE(listing(records).contains(
+            QString::fromLatin1(padded("12Boys100m", 25)) + "\t" + QString::fromLatin1(padded("Ann Lee", 30))));
+
+        click(menu, "Command3");
+        auto* event = Forms::find<reports::frmViewEvent>();
+        ASSERT_NE(event, nullptr);
+        chooseEvent(event, "12", "Boys", "100m");
+        click(event, "cmdGo");
+        EXPECT_EQ(child<QLineEdit>(event, "txt1stName")->text(), "Ann Lee");
+
+        click(menu, "Command2");
+        auto* champions = Forms::find<reports::frmViewAgeChamps>();
+        ASSERT_NE(champions, nullptr);
+        chooseGroup(champions, "12", "Boys");
+        click(champions, "cmdGo");
+        EXPECT_TRUE(listing(champions).contains("Ann Lee")) << listing(champions).toStdString();
+        EXPECT_FALSE(listing(champions).contains("Dev Roe")) << "a competitor without points is left out";
+        click(champions, "cmdCancel");
+        settle();
+        Forms::unload<reports::frmViewEvent>();
+        Forms::unload<reports::frmViewRecords>();
+        Forms::unload<reports::frmView>();
+        settle();
     }
 
     int boysPoints(const char* age, int slot)
@@ -138,6 +251,11 @@ TEST_F(CarnivalWalkTest, ASeasonFromTheFirstRunToTheNextCarnival)
     expectMainWindowAlone({ 24, 18, 4, 0 });
     EXPECT_EQ(boysPoints("12", 1), 8);
 
+    // ---- The reports ----
+    printEverything();
+    viewEverything();
+    expectMainWindowAlone({ 24, 18, 4, 0 });
+
     // ---- The next carnival ----
     const Tree season = snapshot(folder->root() / "data/athletics");
     answer({ platform::kAnswerYes }); // the warning before a new carnival
@@ -157,3 +275,34 @@ TEST_F(CarnivalWalkTest, ASeasonFromTheFirstRunToTheNextCarnival)
 }
 
 } // namespace
+
+// The records tools on the records file the season left: the editor takes
+// an older record typed over the first one, the generator wipes the other
+// file back to unset records.
+TEST_F(CarnivalWalkTest, TheRecordsToolsWorkOnTheSeasonsRecordsFile)
+{
+    firstRun();
+    enter("12", "Boys", "100m", { { "Ann Lee", "Tamsett", "012.50" } });
+    const std::string season = folder->read("data/athletics.dat");
+
+    auto* editor = Forms::show<quillmere::Form1>();
+    click(editor, "Command3"); // Athletics
+    type(editor, "Text2", "Old Champion");
+    type(editor, "Text4", "011.20");
+    type(editor, "Text3", "1999");
+    click(editor, "Command2"); // Quit
+    EXPECT_EQ(messages().back().prompt, "Records Saved!");
+    EXPECT_TRUE(programEndedAtOnce);
+    const carnival::RecordEntry first = recordAt("data\\athletics.dat", 1);
+    EXPECT_EQ(first.holder.trimmed(), "Old Champion");
+    EXPECT_EQ(first.value, 11);
+    EXPECT_EQ(folder->read("data/athletics.dat").substr(128), season.substr(128)) << "only the first record changed";
+    Forms::unload<quillmere::Form1>();
+
+    answer({ platform::kAnswerYes, platform::kAnswerYes, platform::kAnswerYes });
+    auto* generator = Forms::show<sablewick::Form1>();
+    click(generator, "Command3"); // Generate Null Swimming Records
+    EXPECT_EQ(folder->read("data/swimming.dat").size(), 96u * 128u);
+    EXPECT_EQ(recordKeyAt(folder->read("data/swimming.dat"), 1).substr(0, 4), "12Bo");
+    EXPECT_EQ(recordAt("data\\athletics.dat", 1).holder.trimmed(), "Old Champion") << "the other file is untouched";
+}
