@@ -21,7 +21,10 @@ void openHelpPage(const QString& page)
     }
     auto& state = carnival::modDeclareGlobals();
     state.helpPagePath = bytes(helpPageFile(page).trimmed());
-    openDocument(qtext(state.helpPagePath));
+    if (!openDocument(qtext(state.helpPagePath)))
+        showMsgBox("The help page \"" + qtext(state.helpPagePath)
+                + "\" could not be opened: no program on this computer is set up to show web pages.",
+            48);
 }
 
 QString helpPageFile(const QString& page)

@@ -28,13 +28,13 @@ QString& helpFile()
 
 } // namespace
 
-void openDocument(const QString& path)
+bool openDocument(const QString& path)
 {
     if (opener()) {
         opener()(path);
-        return;
+        return true;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 bool startProgram(const QString& program, const QStringList& arguments)

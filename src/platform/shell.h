@@ -8,8 +8,9 @@
 
 namespace platform {
 
-// Opens a document in the user's default viewer; the result is ignored.
-void openDocument(const QString& path);
+// Opens a document in the user's default viewer, without waiting; false when
+// no viewer could be asked to open it.
+bool openDocument(const QString& path);
 
 // Starts a program as a separate process; false when it could not be started.
 bool startProgram(const QString& program, const QStringList& arguments = {});

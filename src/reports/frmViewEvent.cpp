@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 
 using platform::qtext;
 
@@ -22,6 +23,10 @@ QLineEdit* displayBox(const QString& name, int minimumWidth, QWidget* parent)
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setEnabled(false);
+    // Disabled so that nothing can be typed, but as easy to read as any text.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    box->setPalette(palette);
     box->setMinimumWidth(minimumWidth);
     return box;
 }
