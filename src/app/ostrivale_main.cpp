@@ -3,6 +3,7 @@
 
 #include "platform/forms.h"
 #include "platform/registry.h"
+#include "platform/unfinished_changes.h"
 #include "shell/frmSplash.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     // A loaded but hidden window keeps the program alive; it ends when the
     // last window has been unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::settleUnfinishedChanges(QApplication::applicationName());
     platform::registerSystemInfoProgram();
     platform::Forms::show<shell::frmSplash>();
     return QApplication::exec();

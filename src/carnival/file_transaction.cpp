@@ -7,8 +7,10 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -20,7 +22,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// ---- Test hooks ----
+
 std::string injectedFailure;
+FileFault injectedFault = FileFault::Write;
+int stepsBeforeEnd = 0;
 
 std::string normalised(std::string_view programPath)
 {
@@ -30,34 +36,53 @@ std::string normalised(std::string_view programPath)
     return text;
 }
 
-bool injectedFailureHits(std::string_view programPath)
+bool injectedFailureHits(std::string_view programPath, FileFault fault)
 {
-    if (injectedFailure.empty())
+    if (injectedFailure.empty() || injectedFault != fault)
         return false;
     const std::string path = normalised(programPath);
     return path.size() >= injectedFailure.size()
         && path.compare(path.size() - injectedFailure.size(), injectedFailure.size(), injectedFailure) == 0;
 }
 
+// Called before each change a commit makes to the disk.
+void commitStep()
+{
+    if (stepsBeforeEnd > 0 && --stepsBeforeEnd == 0)
+        std::_Exit(kEndedByTestHook);
+}
+
+// ---- Plain file steps ----
+
 fs::path folderOf(const fs::path& path)
 {
     return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
 
-fs::path temporaryFor(const fs::path& path)
+fs::path withSuffix(const fs::path& path, const char* suffix)
 {
-    fs::path temporary = path;
-    temporary += ".new~";
-    return temporary;
+    fs::path named = path;
+    named += suffix;
+    return named;
 }
 
-// Writes the whole content to a new file; the open descriptor, or -1 on any
-// failure (the file then closed).
-int writeWhole(const fs::path& path, std::string_view content)
+// The new content waits here until it is renamed into place.
+fs::path temporaryFor(const fs::path& path) { return withSuffix(path, ".new~"); }
+// The old content stays here until the commit is complete.
+fs::path keptOriginalFor(const fs::path& path) { return withSuffix(path, ".old~"); }
+
+// Writes the whole content to a new file, with the given permissions or else
+// the usual ones; the open descriptor, or -1 on any failure (the file then
+// closed).
+int writeWhole(const fs::path& path, std::string_view content, std::optional<mode_t> mode)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return -1;
+    if (mode && ::fchmod(fd, *mode) != 0) {
+        ::close(fd);
+        return -1;
+    }
     std::size_t done = 0;
     while (done < content.size()) {
         const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
@@ -72,6 +97,23 @@ int writeWhole(const fs::path& path, std::string_view content)
     return fd;
 }
 
+bool syncAndClose(int fd)
+{
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+// Writes and syncs a small file, then renames it into place.
+bool writeDurably(const fs::path& path, std::string_view content)
+{
+    const fs::path temporary = temporaryFor(path);
+    const int fd = writeWhole(temporary, content, std::nullopt);
+    if (fd >= 0 && syncAndClose(fd) && ::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
 void startWriteback(int fd)
 {
 #ifdef __linux__
@@ -83,13 +125,21 @@ void startWriteback(int fd)
 #endif
 }
 
-void syncFolder(const fs::path& folder)
+bool syncFolder(const fs::path& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    return fd >= 0 && syncAndClose(fd);
+}
+
+bool removeIfThere(const fs::path& path)
+{
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool isThere(const fs::path& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
 DataFileError cannotWrite(const std::string& programPath)
@@ -97,78 +147,229 @@ DataFileError cannotWrite(const std::string& programPath)
     return DataFileError(programPath, "the file cannot be written (is the disk full or the folder read-only?).");
 }
 
-// Why a staged change cannot go ahead, checked before anything is written.
-std::optional<DataFileError> changeProblem(const fs::path& path, const std::string& programPath, bool deletion)
+DataFileError cannotReplace(const std::string& programPath)
 {
-    std::error_code ec;
-    if (deletion) {
-        if (!fs::is_regular_file(path, ec) || injectedFailureHits(programPath))
-            return DataFileError(programPath, fs::exists(path, ec) ? "the file cannot be deleted." : "the file is missing.");
-        return std::nullopt;
-    }
-    if (!fs::is_directory(folderOf(path), ec))
-        return DataFileError(programPath, "its folder does not exist.");
-    if (fs::is_directory(path, ec))
-        return DataFileError(programPath, "a folder of that name is in the way.");
-    const fs::path temporary = temporaryFor(path);
-    if ((fs::exists(temporary, ec) && !fs::is_regular_file(temporary, ec)) || injectedFailureHits(programPath))
-        return cannotWrite(programPath);
-    return std::nullopt;
+    return DataFileError(programPath, "the file cannot be replaced.");
 }
 
-// The temporaries of one commit: written, then synced together; removed
-// again unless they were renamed into place.
-class Temporaries {
+// Only one commit at a time in the working folder, whichever program makes
+// it, so that no program settles a commit another is still making.
+class CommitLock {
 public:
-    ~Temporaries()
+    CommitLock()
+        : fd_(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        closeAll();
-        std::error_code ec;
-        for (const fs::path& path : paths_)
-            fs::remove(path, ec);
+        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) { }
     }
-
-    bool write(const fs::path& temporary, std::string_view content)
+    ~CommitLock()
     {
-        const int fd = writeWhole(temporary, content);
-        paths_.push_back(temporary);
-        if (fd < 0)
-            return false;
-        startWriteback(fd);
-        fds_.push_back(fd);
-        return true;
+        if (fd_ >= 0)
+            ::close(fd_);
     }
-
-    // Syncs every temporary; the index of the first that failed, or -1.
-    int syncAll()
-    {
-        int failed = -1;
-        for (std::size_t i = 0; i < fds_.size(); ++i) {
-            const bool synced = ::fsync(fds_[i]) == 0;
-            const bool closed = ::close(fds_[i]) == 0;
-            if (failed < 0 && !(synced && closed))
-                failed = static_cast<int>(i);
-        }
-        fds_.clear();
-        return failed;
-    }
-
-    void keep() { paths_.clear(); }
+    CommitLock(const CommitLock&) = delete;
+    CommitLock& operator=(const CommitLock&) = delete;
 
 private:
-    void closeAll()
-    {
-        for (int fd : fds_)
-            ::close(fd);
-        fds_.clear();
-    }
-
-    std::vector<fs::path> paths_;
-    std::vector<int> fds_;
+    int fd_;
 };
 
-} // namespace
+// ---- The journal ----
+// A commit names each of its files in the journal, with what will happen to
+// it, before it changes any of them; once every file is in place the journal
+// is renamed to mark the commit finished. A journal found unfinished is undone,
+// a finished one tidied up.
 
+const fs::path kJournal("commit.journal");
+const fs::path kFinishedJournal("commit.journal.done");
+
+enum class Action : char { Replace = 'R', Create = 'C', Delete = 'D' };
+
+struct PlannedFile {
+    Action action;
+    fs::path path;
+    std::string programPath;            // the name the user knows the file by
+    const std::string* content = nullptr; // nothing for a deletion
+    struct stat original {};            // the file as it stood, unless created
+};
+
+std::string journalText(const std::vector<PlannedFile>& plan)
+{
+    std::string text;
+    for (const PlannedFile& file : plan)
+        text += std::string(1, static_cast<char>(file.action)) + ' ' + file.path.string() + '\n';
+    return text;
+}
+
+std::vector<PlannedFile> readJournal(const fs::path& journal)
+{
+    const std::string text = readResolvedFile(journal, journal.string());
+    std::vector<PlannedFile> plan;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = text.substr(start, end - start);
+        if (line.size() > 2 && line[1] == ' ' && std::string_view("RCD").find(line[0]) != std::string_view::npos)
+            plan.push_back({ static_cast<Action>(line[0]), fs::path(line.substr(2)), line.substr(2) });
+    }
+    return plan;
+}
+
+bool isReadOnly(const fs::path& path, const struct stat& info)
+{
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+// Checks one staged change before anything is written, and says what the
+// commit will do with the file. Throws why the change cannot go ahead.
+PlannedFile plannedChange(const fs::path& path, const std::string& programPath, const std::string* content)
+{
+    PlannedFile file { Action::Create, path, programPath, content };
+    const bool exists = ::stat(path.c_str(), &file.original) == 0;
+    if (exists)
+        file.action = content ? Action::Replace : Action::Delete;
+    if (!content) {
+        if (!exists || !S_ISREG(file.original.st_mode))
+            throw DataFileError(programPath, exists ? "the file cannot be deleted." : "the file is missing.");
+        if (injectedFailureHits(programPath, FileFault::Write))
+            throw DataFileError(programPath, "the file cannot be deleted.");
+    } else {
+        std::error_code ec;
+        if (!fs::is_directory(folderOf(path), ec))
+            throw DataFileError(programPath, "its folder does not exist.");
+        if (exists && S_ISDIR(file.original.st_mode))
+            throw DataFileError(programPath, "a folder of that name is in the way.");
+        const fs::path temporary = temporaryFor(path);
+        if ((fs::exists(temporary, ec) && !fs::is_regular_file(temporary, ec))
+            || injectedFailureHits(programPath, FileFault::Write)
+            || path.string().find('\n') != std::string::npos)
+            throw cannotWrite(programPath);
+    }
+    if (exists && isReadOnly(path, file.original))
+        throw DataFileError(programPath, "the file is read-only.");
+    return file;
+}
+
+// Writes every new content to its temporary, with the permissions and owner
+// of the file it replaces, and syncs them all.
+void writeTemporaries(const std::vector<PlannedFile>& plan)
+{
+    std::vector<std::pair<int, const PlannedFile*>> written;
+    const auto syncAll = [&written] {
+        const PlannedFile* failed = nullptr;
+        for (const auto& [fd, file] : written)
+            if (!syncAndClose(fd) && !failed)
+                failed = file;
+        return failed;
+    };
+    for (const PlannedFile& file : plan) {
+        if (!file.content)
+            continue;
+        commitStep();
+        const bool replacing = file.action == Action::Replace;
+        const int fd = writeWhole(temporaryFor(file.path), *file.content,
+            replacing ? std::optional<mode_t>(file.original.st_mode & 07777) : std::nullopt);
+        if (fd < 0) {
+            syncAll();
+            throw cannotWrite(file.programPath);
+        }
+        if (replacing && (file.original.st_uid != ::geteuid() || file.original.st_gid != ::getegid())) {
+            // Only an administrator may give the file back to its owner.
+            [[maybe_unused]] const int given = ::fchown(fd, file.original.st_uid, file.original.st_gid);
+        }
+        startWriteback(fd);
+        written.emplace_back(fd, &file);
+    }
+    if (const PlannedFile* failed = syncAll())
+        throw cannotWrite(failed->programPath);
+}
+
+// Keeps each original under its second name, then renames the new content
+// into place or deletes the file.
+void replaceFiles(const std::vector<PlannedFile>& plan)
+{
+    for (const PlannedFile& file : plan) {
+        const DataFileError failure = file.content ? cannotReplace(file.programPath)
+                                                   : DataFileError(file.programPath, "the file cannot be deleted.");
+        if (file.action != Action::Create) {
+            const fs::path kept = keptOriginalFor(file.path);
+            commitStep();
+            if (!removeIfThere(kept) || ::link(file.path.c_str(), kept.c_str()) != 0)
+                throw failure;
+        }
+        commitStep();
+        const bool done = !injectedFailureHits(file.programPath, FileFault::Replace)
+            && (file.content ? ::rename(temporaryFor(file.path).c_str(), file.path.c_str())
+                             : ::unlink(file.path.c_str()))
+                == 0;
+        if (!done)
+            throw failure;
+    }
+}
+
+void syncFolders(const std::vector<PlannedFile>& plan)
+{
+    std::map<fs::path, const PlannedFile*> folders;
+    for (const PlannedFile& file : plan)
+        folders.emplace(folderOf(file.path), &file);
+    for (const auto& [folder, file] : folders)
+        if (!syncFolder(folder))
+            throw cannotWrite(file->programPath);
+}
+
+void markFinished()
+{
+    commitStep();
+    if (::rename(kJournal.c_str(), kFinishedJournal.c_str()) != 0 || !syncFolder("."))
+        throw cannotWrite(kJournal.string());
+}
+
+// Puts every file of an unfinished commit back as it was before the commit.
+void undo(const std::vector<PlannedFile>& plan)
+{
+    const PlannedFile* failed = nullptr;
+    std::set<fs::path> folders;
+    for (const PlannedFile& file : plan) {
+        removeIfThere(temporaryFor(file.path));
+        const fs::path kept = keptOriginalFor(file.path);
+        bool restored = true;
+        if (isThere(kept)) // the original and its second name may be one file: then only the name goes
+            restored = ::rename(kept.c_str(), file.path.c_str()) == 0 && removeIfThere(kept);
+        else if (file.action == Action::Create)
+            restored = removeIfThere(file.path);
+        if (!restored && !failed)
+            failed = &file;
+        folders.insert(folderOf(file.path));
+    }
+    for (const fs::path& folder : folders)
+        syncFolder(folder);
+    if (failed)
+        throw DataFileError(failed->programPath, "an unfinished change to the file could not be undone.");
+    removeIfThere(kFinishedJournal);
+    removeIfThere(kJournal);
+    syncFolder(".");
+}
+
+// Removes what a finished commit kept of the old files.
+void tidyUp(const std::vector<PlannedFile>& plan)
+{
+    for (const PlannedFile& file : plan) {
+        commitStep();
+        removeIfThere(keptOriginalFor(file.path));
+        removeIfThere(temporaryFor(file.path));
+    }
+    commitStep();
+    removeIfThere(kFinishedJournal);
+}
+
+void settleLocked()
+{
+    removeIfThere(temporaryFor(kJournal)); // a journal cut short while written: nothing else was changed
+    if (isThere(kFinishedJournal))
+        tidyUp(readJournal(kFinishedJournal));
+    if (isThere(kJournal))
+        undo(readJournal(kJournal));
+}
+
+} // namespace
 std::string readResolvedFile(const fs::path& path, std::string_view programPath)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -240,51 +441,55 @@ const std::string& FileTransaction::read(std::string_view programPath)
 
 void FileTransaction::commit()
 {
-    // First everything that can fail: each change checked, the new contents
-    // written to temporaries and synced.
+    if (changes_.empty())
+        return;
+    CommitLock lock;
+    settleLocked();
+    std::vector<PlannedFile> plan;
     for (const auto& [key, change] : changes_)
-        if (auto problem = changeProblem(fs::path(key), change.programPath, !change.content))
-            throw *problem;
-    Temporaries temporaries;
-    std::vector<const Change*> written;
-    for (const auto& [key, change] : changes_) {
-        if (!change.content)
-            continue;
-        if (!temporaries.write(temporaryFor(fs::path(key)), *change.content))
-            throw cannotWrite(change.programPath);
-        written.push_back(&change);
-    }
-    if (const int failed = temporaries.syncAll(); failed >= 0)
-        throw cannotWrite(written[static_cast<std::size_t>(failed)]->programPath);
+        plan.push_back(plannedChange(fs::path(key), change.programPath, change.content ? &*change.content : nullptr));
 
-    // Then the renames and deletions, which do not fail on a sound disk.
-    std::set<fs::path> folders;
-    for (const auto& [key, change] : changes_) {
-        const fs::path path(key);
-        std::error_code ec;
-        if (change.content)
-            fs::rename(temporaryFor(path), path, ec);
-        else
-            fs::remove(path, ec);
-        if (ec)
-            throw DataFileError(change.programPath, "the file cannot be replaced.");
-        folders.insert(folderOf(path));
+    commitStep();
+    if (!writeDurably(kJournal, journalText(plan)) || !syncFolder("."))
+        throw cannotWrite(kJournal.string());
+    try {
+        writeTemporaries(plan);
+        replaceFiles(plan);
+        syncFolders(plan);
+        markFinished();
+    } catch (const DataFileError&) {
+        try {
+            undo(plan);
+        } catch (const DataFileError&) {
+            // The journal stays, so the next start tries again.
+        }
+        throw;
     }
-    temporaries.keep();
-    for (const fs::path& folder : folders)
-        syncFolder(folder);
+    tidyUp(plan);
     changes_.clear();
     read_.clear();
 }
 
-void failFileWritesForTests(std::string_view suffix)
+void settleInterruptedCommit()
+{
+    CommitLock lock;
+    settleLocked();
+}
+
+void failFileWritesForTests(std::string_view suffix, FileFault fault)
 {
     injectedFailure = normalised(suffix);
+    injectedFault = fault;
 }
 
 bool fileWriteFailsForTests(std::string_view programPath)
 {
-    return injectedFailureHits(programPath);
+    return injectedFailureHits(programPath, FileFault::Write);
+}
+
+void endProcessAtCommitStepForTests(int step)
+{
+    stepsBeforeEnd = step;
 }
 
 } // namespace carnival

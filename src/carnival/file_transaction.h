@@ -1,9 +1,13 @@
 #pragma once
 // All-or-nothing changes to data files. An operation stages the new content of
-// every file it changes (and every file it deletes); commit() writes each one in
-// full to a temporary beside it, flushes and syncs it, and only when all are
-// ready renames them over the originals and syncs their folders. A failure
-// before the renames removes the temporaries and leaves every file as it was.
+// every file it changes (and every file it deletes); commit() checks them all,
+// names them in a journal beside the data, writes each new content in full to
+// a temporary beside its file and syncs it, and only then renames the
+// temporaries over the originals, keeping each original's content under a
+// second name until the commit is complete. A failure at any step, a rename
+// included, puts every file back as it was; a commit cut short by a crash is
+// finished or undone by settleInterruptedCommit() at the next start of any of
+// the programs, before anything reads the data.
 
 #include <filesystem>
 #include <map>
@@ -33,7 +37,9 @@ public:
     const std::string& read(std::string_view programPath);
 
     // Carries out every staged change. Throws DataFileError naming the first
-    // file that could not be written or deleted; nothing is changed then.
+    // file that could not be written, replaced or deleted (a file the user
+    // may not write counts as such); nothing is changed then. A replaced file
+    // keeps its permissions.
     void commit();
 
 private:
@@ -45,19 +51,34 @@ private:
     std::map<std::string, std::string> read_; // files read, by the resolved path
 };
 
+// Finishes or undoes a commit that a crash cut short, from the journal it
+// left in the working folder, and removes what it left beside the data files.
+// Every program calls it at start-up; commit() calls it too. Throws
+// DataFileError naming a file that could not be put back.
+void settleInterruptedCommit();
+
 // The whole content of the file at a resolved path, read with one open;
 // programPath names it in the DataFileError thrown when it is missing, a
 // folder or unreadable.
 std::string readResolvedFile(const std::filesystem::path& path, std::string_view programPath);
 
-// Test hook: makes the file layer fail on a file, as a full disk or a
-// read-only folder would. Every write, rename or delete of a file whose program
+// Test hooks.
+enum class FileFault {
+    Write,   // the file cannot be written, as on a full disk or in a read-only folder
+    Replace, // the file is written but cannot be renamed into place or deleted
+};
+// Makes the file layer fail on a file: every change of a file whose program
 // path (compared without regard to case, "\" or "/" alike) ends with `suffix`
-// fails until the hook is cleared with an empty suffix.
-void failFileWritesForTests(std::string_view suffix);
+// fails in the given way until the hook is cleared with an empty suffix.
+void failFileWritesForTests(std::string_view suffix, FileFault fault = FileFault::Write);
 
 // True when the test hook makes writes to this file fail; for the file steps
 // that do not go through a transaction (a folder copied whole).
 bool fileWriteFailsForTests(std::string_view programPath);
+
+// Ends the process, as a crash would, just before the step-th change to the
+// disk (counted from this call; 0 turns it off) that a commit makes.
+inline constexpr int kEndedByTestHook = 86;
+void endProcessAtCommitStepForTests(int step);
 
 } // namespace carnival

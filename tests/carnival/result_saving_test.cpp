@@ -20,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace carnival;
@@ -796,7 +797,9 @@ struct Fault {
     const char* programPath;
 };
 
-class FaultAtEachFile : public ResultSavingTest, public ::testing::WithParamInterface<Fault> {
+// Each fault both before anything is written and at the rename of the file,
+// after the renames of the files before it.
+class FaultAtEachFile : public ResultSavingTest, public ::testing::WithParamInterface<std::tuple<Fault, FileFault>> {
 protected:
     // The failure the step reports, or nothing when it went through.
     std::optional<std::string> run(Step step)
@@ -824,7 +827,7 @@ protected:
 
 TEST_P(FaultAtEachFile, LeavesEveryFileAsItWasAndNamesTheFile)
 {
-    const Fault fault = GetParam();
+    const auto [fault, kind] = GetParam();
     // The steps before the one that fails.
     if (fault.step != Step::Entry) {
         ASSERT_FALSE(run(Step::Entry));
@@ -836,7 +839,7 @@ TEST_P(FaultAtEachFile, LeavesEveryFileAsItWasAndNamesTheFile)
     const Tree before = snapshot(folder.root() / "data");
     const auto totals = modDeclareGlobals().housePoints;
 
-    failFileWritesForTests(fault.file);
+    failFileWritesForTests(fault.file, kind);
     const auto failure = run(fault.step);
     failFileWritesForTests("");
 
@@ -849,7 +852,7 @@ TEST_P(FaultAtEachFile, LeavesEveryFileAsItWasAndNamesTheFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(ResultSaving, FaultAtEachFile,
-    ::testing::Values(Fault { "EntryResult", Step::Entry, "12boys100m.dat", "12Boys100m.dat" },
+    ::testing::Combine(::testing::Values(Fault { "EntryResult", Step::Entry, "12boys100m.dat", "12Boys100m.dat" },
         Fault { "EntryChampions", Step::Entry, "12/boys.dat", "individuals\\12\\Boys.dat" },
         Fault { "EntryPoints", Step::Entry, "data/points.dat", "data\\points.dat" },
         Fault { "EntryRecords", Step::Entry, "data/athletics.dat", "data\\Athletics.dat" },
@@ -860,7 +863,34 @@ INSTANTIATE_TEST_SUITE_P(ResultSaving, FaultAtEachFile,
         Fault { "EditPoints", Step::EditSave, "data/points.dat", "data\\points.dat" },
         Fault { "EditRecords", Step::EditSave, "data/athletics.dat", "data\\Athletics.dat" },
         Fault { "DeleteResult", Step::Delete, "12boys100m.dat", "12Boys100m.dat" }),
-    [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+        ::testing::Values(FileFault::Write, FileFault::Replace)),
+    [](const ::testing::TestParamInfo<std::tuple<Fault, FileFault>>& info) {
+        const bool written = std::get<1>(info.param) == FileFault::Write;
+        return std::string(std::get<0>(info.param).name) + (written ? "Written" : "Replaced");
+    });
+
+TEST_F(ResultSavingTest, AnEntrySaveEndedAtAnyStepIsWhollyUndoneOrFinishedAtTheNextStart)
+{
+    const auto save = [this] { saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00")); };
+    const Tree before = snapshot(folder.root());
+    ASSERT_FALSE(endsAtCommitStep(0, save));
+    const Tree after = snapshot(folder.root());
+    ASSERT_NE(after, before);
+
+    int undone = 0, finished = 0;
+    for (int step = 1; step < 100; ++step) {
+        restoreSnapshot(folder.root(), before);
+        if (!endsAtCommitStep(step, save))
+            break;
+        settleInterruptedCommit();
+        const Tree settled = snapshot(folder.root());
+        EXPECT_TRUE(settled == before || settled == after) << "ended before step " << step;
+        undone += settled == before;
+        finished += settled == after;
+    }
+    EXPECT_GE(undone, 9); // the journal, four temporaries, and each rename
+    EXPECT_GE(finished, 1);
+}
 
 TEST_F(ResultSavingTest, AMissingAgeChampionFileOrFolderRefusesTheSaveAndTheOpening)
 {

@@ -283,3 +283,29 @@ TEST(WholeFileWrites, DeletingRemovesTheFileAndAMissingOneIsReported)
         EXPECT_EQ(error.file(), "data\\carnival.dat");
     }
 }
+
+TEST(WholeFileWrites, AReadOnlyFileIsNeverReplacedNorDeletedAndAReplacedFileKeepsItsMode)
+{
+    namespace fs = std::filesystem;
+    testing_support::WorkingFolder folder(testing_support::WorkingFolder::Contents::Empty);
+    folder.write("data/athletics.dat", "old");
+    const fs::path file = folder.root() / "data/athletics.dat";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const auto& change : { +[] { writeFileAtomically("data\\athletics.dat", "new"); },
+             +[] { deleteFile("data\\athletics.dat"); } }) {
+        try {
+            change();
+            FAIL() << "no error";
+        } catch (const DataFileError& error) {
+            EXPECT_EQ(error.userMessage(),
+                "There is a problem with the file \"data\\athletics.dat\": the file is read-only.");
+        }
+        EXPECT_EQ(folder.read("data/athletics.dat"), "old");
+        EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
+    }
+
+    fs::permissions(file, fs::perms(0640));
+    writeFileAtomically("data\\athletics.dat", "new");
+    EXPECT_EQ(folder.read("data/athletics.dat"), "new");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
+}

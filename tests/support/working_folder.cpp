@@ -1,5 +1,11 @@
 #include "working_folder.h"
 
+#include "carnival/file_transaction.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -75,6 +81,33 @@ Tree snapshot(const fs::path& root)
         }
     }
     return tree;
+}
+
+void restoreSnapshot(const fs::path& root, const Tree& tree)
+{
+    for (const auto& entry : fs::directory_iterator(root)) // root may be the working folder: it stays
+        fs::remove_all(entry.path());
+    for (const auto& [name, content] : tree) {
+        if (name.back() == '/') {
+            fs::create_directories(root / name);
+            continue;
+        }
+        std::ofstream out(root / name, std::ios::binary | std::ios::trunc);
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    }
+}
+
+bool endsAtCommitStep(int step, const std::function<void()>& operation)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        carnival::endProcessAtCommitStepForTests(step);
+        operation();
+        std::_Exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == carnival::kEndedByTestHook;
 }
 
 } // namespace testing_support

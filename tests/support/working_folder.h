@@ -2,6 +2,7 @@
 // A temporary working folder for one test, laid out like a fresh install.
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -39,5 +40,12 @@ using Tree = std::map<std::string, std::string>;
 
 // The tree below root as it is now; empty when root does not exist.
 Tree snapshot(const std::filesystem::path& root);
+// Lays the tree out below root again, in place of whatever is there.
+void restoreSnapshot(const std::filesystem::path& root, const Tree& tree);
+
+// Runs the operation in a child process that ends, as a crash would, just
+// before the step-th change a commit makes to the disk. True when it ended
+// there; false when the operation ran to its end.
+bool endsAtCommitStep(int step, const std::function<void()>& operation);
 
 } // namespace testing_support

@@ -3,6 +3,7 @@
 // the current folder.
 
 #include "platform/forms.h"
+#include "platform/unfinished_changes.h"
 #include "tools/quillmere/Form1.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmere");
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::settleUnfinishedChanges(QApplication::applicationName());
     platform::Forms::show<quillmere::Form1>();
     return QApplication::exec();
 }
