@@ -10,8 +10,9 @@ namespace carnival {
 
 std::string numberForm(long long value)
 {
-    const std::string digits = std::to_string(value < 0 ? -value : value);
-    return (value < 0 ? "-" : " ") + digits + " ";
+    // The size taken unsigned, so that the smallest value has one too.
+    const auto size = static_cast<unsigned long long>(value);
+    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? 0 - size : size) + " ";
 }
 
 namespace {

@@ -54,15 +54,24 @@ std::string controlCharacterName(char32_t c)
     return "the control character " + characterCode(c);
 }
 
-bool isSafeName(std::string_view name)
+namespace {
+
+bool isSafeAsWritten(std::string_view name)
 {
     return name.find_first_of("\\/") == std::string_view::npos && name.find("..") == std::string_view::npos
         && !firstUnstorableCharacter(name);
 }
 
+} // namespace
+
+bool isSafeName(std::string_view name)
+{
+    return isSafeAsWritten(name) && isSafeAsWritten(removeBlanks(name));
+}
+
 bool isSafeFolderName(std::string_view name)
 {
-    const std::string folder = trimBlanks(name);
+    const std::string folder = removeBlanks(name);
     return isSafeName(name) && !folder.empty() && folder != ".";
 }
 

@@ -28,10 +28,11 @@ std::string controlCharacterName(char32_t c);
 inline constexpr std::string_view kSafeNameRule = "a name may not hold \\, /, \"..\" or a control character";
 
 // A name read from a file becomes part of a path only when this holds: no
-// separator ("\" or "/"), no "..", no control character.
+// separator ("\" or "/"), no "..", no control character, whether as written
+// or with every blank removed, as some paths take it.
 bool isSafeName(std::string_view name);
 // A name that is a whole folder name by itself (a carnival type) must also
-// name something: not blank and not ".".
+// name something: not blank and not ".", with its blanks or without.
 bool isSafeFolderName(std::string_view name);
 
 } // namespace carnival

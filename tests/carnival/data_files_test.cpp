@@ -258,7 +258,8 @@ TEST_F(DataFilesTest, ACarnivalFileWithoutAYearIsRefused)
 
 TEST_F(DataFilesTest, ACarnivalTypeOrYearThatCannotNameAFolderIsRefused)
 {
-    for (const char* content : { "../../victim\r\n 2010 \r\n", "Athletics\r\n 20/10 \r\n", ".\r\n 2010 \r\n" }) {
+    for (const char* content : { "../../victim\r\n 2010 \r\n", "Athletics\r\n 20/10 \r\n", ".\r\n 2010 \r\n",
+             ". .\r\n 2010 \r\n" }) {
         folder.write("data/carnival.dat", content);
         EXPECT_EQ(fileNamedByError([] { readCarnivalFile(); }), "data\\carnival.dat") << content;
     }

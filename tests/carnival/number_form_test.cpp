@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -55,6 +56,7 @@ TEST(NumberForm, ZeroOfEitherSignHasABlankInFront)
 TEST(NumberForm, SixteenBitLimitsAndWholeDoubles)
 {
     EXPECT_EQ(numberForm(32767LL), " 32767 ");
+    EXPECT_EQ(numberForm(std::numeric_limits<long long>::min()), "-9223372036854775808 ");
     EXPECT_EQ(numberForm(-3.0), "-3 ");
     EXPECT_EQ(numberForm(12.0), " 12 ");
 }

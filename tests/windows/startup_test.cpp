@@ -51,13 +51,16 @@ TEST_F(SplashTest, StartsWithEmptyBarAndBothTimers)
 TEST_F(SplashTest, BarShowsEarlierTicks)
 {
     frmSplash* splash = Forms::show<frmSplash>();
+    // The test alone drives the ticks; on a busy machine one may have come already.
+    child<QTimer>(splash, "Timer2")->stop();
+    const int start = carnival::modDeclareGlobals().splashProgress;
     auto* bar = child<QProgressBar>(splash, "ProgressBar1");
     splash->Timer2_Timer();
-    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(bar->value(), start);
     splash->Timer2_Timer();
     splash->Timer2_Timer();
-    EXPECT_EQ(bar->value(), 2);
-    EXPECT_EQ(carnival::modDeclareGlobals().splashProgress, 3);
+    EXPECT_EQ(bar->value(), start + 2);
+    EXPECT_EQ(carnival::modDeclareGlobals().splashProgress, start + 3);
 }
 
 TEST_F(SplashTest, AfterItsTimeAnEstablishedCarnivalOpensTheMainWindow)
