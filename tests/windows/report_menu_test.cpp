@@ -13,6 +13,7 @@
 #include "reports/frmViewEvent.h"
 
 #include "carnival/carnival_state.h"
+#include "carnival/file_transaction.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -201,6 +202,17 @@ TEST_F(ReportMenuTest, WithoutAPrinterEachJobIsANewPdfInPrintouts)
     ASSERT_EQ(messages().size(), 3u);
     EXPECT_TRUE(messages()[2].prompt.contains("printouts")) << messages()[2].prompt.toStdString();
     EXPECT_TRUE(pdf->lastPdfFile().isEmpty());
+}
+
+TEST_F(ReportMenuTest, APdfThatCannotBeWrittenIsReportedAndLeavesNoFile)
+{
+    platform::Printer::setBackend(
+        std::make_unique<platform::SystemPrintBackend>(platform::SystemPrintBackend::Destination::PdfOnly));
+    carnival::failFileWritesForTests(".pdf");
+    click(openMenu<frmPrint>("cmdPrint"), "Command1");
+    carnival::failFileWritesForTests("");
+    expectWarningsNaming((folder->root() / "printouts" / "Progressive Point Score 2").c_str(), 1);
+    EXPECT_TRUE(std::filesystem::is_empty(folder->root() / "printouts"));
 }
 
 TEST_F(ReportMenuTest, ALongWideJobFlowsOverPagesWithoutLosingALine)
