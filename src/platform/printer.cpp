@@ -2,12 +2,16 @@
 
 #include "latin1.h"
 
+#include "carnival/data_error.h"
+#include "carnival/paths.h"
+#include "carnival/text_files.h"
+
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -147,15 +151,19 @@ QString safeFileName(const QString& text)
     return name.isEmpty() ? QStringLiteral("Printout") : name;
 }
 
-// A file of the folder not used before: "<title> <date time>.pdf", with
-// " (2)", " (3)" ... added when that name is taken.
-QString newPdfPath(const QDir& folder, const QString& title)
+const QString kPrintoutFolder = QStringLiteral("printouts");
+
+// The program path of a file in the printout folder not used before:
+// "<title> <date time>.pdf", with " (2)", " (3)" ... added when that name is
+// taken. The name holds no separator, so the path stays in the folder.
+std::string newPdfPath(const QString& title)
 {
-    const QString base = safeFileName(title) + " " + QDateTime::currentDateTime().toString("yyyy-MM-dd HH-mm-ss");
-    QString path = folder.filePath(base + ".pdf");
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder.filePath(base + " (" + QString::number(n) + ").pdf");
-    return path;
+    const QString base = kPrintoutFolder + "\\" + safeFileName(title) + " "
+        + QDateTime::currentDateTime().toString("yyyy-MM-dd HH-mm-ss");
+    QString path = base + ".pdf";
+    for (int n = 2; carnival::pathExists(bytes(path)); ++n)
+        path = base + " (" + QString::number(n) + ").pdf";
+    return bytes(path);
 }
 
 // One printed line of the job, laid out in its font.
@@ -186,32 +194,34 @@ std::vector<PrintedRow> layOutJob(const std::vector<JobLine>& job, const QPaintD
     return rows;
 }
 
-double paintWidth(const QPrinter& printer)
+// The printer and the PDF writer both page; `resolution` is the device's.
+QRect paintRect(const QPagedPaintDevice& device, int resolution)
 {
-    return printer.pageLayout().paintRectPixels(printer.resolution()).width();
+    return device.pageLayout().paintRectPixels(resolution);
 }
 
 // Lines flow down the page from the top margin; a line that does not fit
 // starts a new page. A job wider than the page turns the page sideways, and
 // is made smaller if it is still too wide, so that no text is cut off.
-bool render(QPrinter& printer, const std::vector<JobLine>& job)
+bool render(QPagedPaintDevice& device, int resolution, const std::vector<JobLine>& job)
 {
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     double widest = 0;
-    const std::vector<PrintedRow> rows = layOutJob(job, &printer, widest);
-    if (widest > paintWidth(printer))
-        printer.setPageOrientation(QPageLayout::Landscape);
-    const double scale = widest > paintWidth(printer) ? paintWidth(printer) / widest : 1.0;
+    const std::vector<PrintedRow> rows = layOutJob(job, &device, widest);
+    if (widest > paintRect(device, resolution).width())
+        device.setPageOrientation(QPageLayout::Landscape);
+    const double pageWidth = paintRect(device, resolution).width();
+    const double scale = widest > pageWidth ? pageWidth / widest : 1.0;
 
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
     painter.scale(scale, scale);
-    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height() / scale;
+    const double pageHeight = paintRect(device, resolution).height() / scale;
     double y = 0;
     for (const PrintedRow& row : rows) {
         if (y > 0 && y + row.height > pageHeight) {
-            if (!printer.newPage())
+            if (!device.newPage())
                 return false;
             y = 0;
         }
@@ -251,28 +261,38 @@ std::optional<QString> SystemPrintBackend::endDoc()
     if (destination_ == Destination::DefaultPrinterOrPdf && !defaultPrinter.isNull()) {
         QPrinter printer(defaultPrinter, QPrinter::HighResolution);
         printer.setDocName(title);
-        if (!render(printer, job))
+        if (!render(printer, printer.resolution(), job))
             return QString("The printout \"%1\" could not be sent to the printer \"%2\".")
                 .arg(title, defaultPrinter.printerName());
         return std::nullopt;
     }
+    return savePdf(title, job);
+}
 
-    QDir folder = QDir::current();
-    const QString folderName = QStringLiteral("printouts");
-    if (!folder.mkpath(folderName) || !folder.cd(folderName))
+// Qt's PDF writer does not report a failed write, so the document is made in
+// memory and written through the file layer, which leaves the file whole or
+// not at all.
+std::optional<QString> SystemPrintBackend::savePdf(const QString& title, const std::vector<JobLine>& job)
+{
+    if (!QDir::current().mkpath(kPrintoutFolder))
         return QString("The printout \"%1\" could not be saved: the folder \"%2\" cannot be made.")
-            .arg(title, QDir::current().filePath(folderName));
-    const QString path = newPdfPath(folder, title);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(title);
-    printer.setCreator(QStringLiteral("Ostrivale"));
-    if (!render(printer, job) || !QFileInfo::exists(path)) {
-        QFile::remove(path);
-        return QString("The printout \"%1\" could not be written to the file \"%2\".").arg(title, path);
+            .arg(title, QDir::current().filePath(kPrintoutFolder));
+    const std::string path = newPdfPath(title);
+    const QString file = QDir::current().absoluteFilePath(QString::fromStdString(carnival::resolvePath(path).string()));
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&document);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Ostrivale"));
+    if (!render(writer, writer.resolution(), job))
+        return QString("The printout \"%1\" could not be made.").arg(title);
+    try {
+        carnival::writeFileAtomically(path, std::string_view(document.data().constData(), document.data().size()));
+    } catch (const carnival::DataFileError& error) {
+        return QString("The printout \"%1\" could not be saved as \"%2\": %3")
+            .arg(title, file, qtext(error.problem()));
     }
-    lastPdfFile_ = path;
+    lastPdfFile_ = file;
     return std::nullopt;
 }
 

@@ -79,7 +79,8 @@ public:
 // Qt's printing: each job is kept until its end, then printed on the
 // platform's default printer, or, where the machine has none (or always with
 // PdfOnly), written as a new PDF file in the folder "printouts" of the working
-// folder, named after the job's first line and the time.
+// folder, named after the job's first line and the time. The PDF is written
+// whole through the file layer: a failed write leaves no file behind.
 class SystemPrintBackend : public PrintBackend {
 public:
     enum class Destination { DefaultPrinterOrPdf, PdfOnly };
@@ -107,6 +108,8 @@ public:
     };
 
 private:
+    std::optional<QString> savePdf(const QString& title, const std::vector<JobLine>& job);
+
     Destination destination_;
     Style style_;
     std::vector<JobLine> job_;
