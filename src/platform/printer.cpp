@@ -284,6 +284,7 @@ std::optional<QString> SystemPrintBackend::savePdf(const QString& title, const s
     QPdfWriter writer(&document);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Ostrivale"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
     if (!render(writer, writer.resolution(), job))
         return QString("The printout \"%1\" could not be made.").arg(title);
     try {
