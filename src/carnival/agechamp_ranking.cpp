@@ -1,7 +1,9 @@
 #include "agechamp_ranking.h"
 
+#include "data_error.h"
 #include "data_files.h"
 #include "fixed_text.h"
+#include "paths.h"
 #include "text_files.h"
 
 #include <algorithm>
@@ -9,6 +11,12 @@
 namespace carnival {
 
 namespace {
+
+// Nothing stands at the path, but the folder it names is there.
+bool missingFromItsFolder(const std::string& programPath)
+{
+    return !pathExists(programPath) && folderExists(programPath.substr(0, programPath.rfind('\\')));
+}
 
 bool leftOut(const AgeChampEntry& entry)
 {
@@ -34,7 +42,15 @@ std::vector<AgeChampEntry> rankAgeChampGroup(std::string_view age, std::string_v
 {
     if (age.empty() || sex.empty())
         return {};
-    return rankAgeChamps(readAgeChampFile(ageChampPath(age, sex)));
+    const std::string path = ageChampPath(age, sex);
+    try {
+        return rankAgeChamps(readAgeChampFile(path));
+    } catch (const DataFileError&) {
+        // A group without a file has no competitors yet; the file is not created.
+        if (missingFromItsFolder(path))
+            return {};
+        throw;
+    }
 }
 
 std::string ageChampTitle(std::string_view age, std::string_view sex)

@@ -16,9 +16,10 @@ namespace carnival {
 std::vector<AgeChampEntry> rankAgeChamps(const std::vector<AgeChampEntry>& records);
 
 // The ranking of a group of the current carnival type, its file read once.
-// Without an age group or a sex there is no group: nothing is read or
-// created and the ranking is empty. Throws DataFileError naming the file when
-// it is missing or cannot be read.
+// Without an age group or a sex there is no group, and a file missing from
+// its group's folder holds no competitor: the ranking is empty and nothing is
+// created. Throws DataFileError naming the file when its folder is missing or
+// the file cannot be read.
 std::vector<AgeChampEntry> rankAgeChampGroup(std::string_view age, std::string_view sex);
 
 // "Top Competitors for <age> <sex>".

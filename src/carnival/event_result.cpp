@@ -155,10 +155,9 @@ StoredResult readEventResult(std::string_view path)
         result.form.places[i] = placingFrom(lines, placesAt + 3 * i);
     if (result.isDraw) {
         const double drawpos = numericValue(lines[1]);
-        if (drawpos < -32768 || drawpos > 32767)
-            throw DataFileError(std::string(path),
-                "line 2 gives the tie position " + trimBlanks(lines[1]) + ", which is not a tie position (1 to 4).");
-        result.drawpos = static_cast<int>(drawpos);
+        result.drawpos = drawpos < kTiePositionLowest || drawpos > kTiePositionHighest
+            ? std::nullopt
+            : std::optional<int>(static_cast<int>(drawpos));
         result.form.drawLine = placingFrom(lines, 14);
     }
     return result;

@@ -72,9 +72,15 @@ std::vector<std::string> drawFormLines(const ResultForm& form, int drawpos);
 void writePlainResult(std::string_view path, const ResultForm& form);
 void writeDrawResult(std::string_view path, const ResultForm& form, int drawpos);
 
+// The tie position of a Draw form is read as a 16-bit number.
+inline constexpr int kTiePositionLowest = -32768;
+inline constexpr int kTiePositionHighest = 32767;
+
 struct StoredResult {
     bool isDraw = false;
-    int drawpos = 0;         // Draw form only
+    // 0 for the plain form; for the Draw form line 2 as a number, nothing
+    // when it lies outside the range a tie position is read in.
+    std::optional<int> drawpos = 0;
     ResultForm form;         // the draw line is filled in the Draw form only
     std::vector<std::string> lines;
 };
@@ -82,8 +88,8 @@ struct StoredResult {
 // Reads an event result file. The Draw form is taken when the first line
 // trimmed is "Draw" and the file holds the Draw form's 17 lines; a plain
 // result whose first competitor is called Draw stays a plain result.
-// Throws DataFileError when the file is missing or too short, or when the
-// Draw form's tie position lies outside the 16-bit range.
+// Throws DataFileError when the file is missing or too short; the tie
+// position is not checked, since only the edit window uses it.
 StoredResult readEventResult(std::string_view path);
 
 } // namespace carnival

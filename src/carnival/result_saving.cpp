@@ -237,6 +237,21 @@ SaveOutcome saveEditedResult(const ResultForm& form)
     });
 }
 
+namespace {
+
+// The tie position a stored result's points are taken back by: 0 for the
+// plain form. A Draw form's line 2 beyond the range it is read in is refused.
+int takenBackDrawpos(const StoredResult& stored)
+{
+    if (stored.drawpos)
+        return *stored.drawpos;
+    throw DataFileError(chosenResultPath(),
+        "line 2 gives the tie position " + trimBlanks(stored.lines[1]) + ", outside the range "
+            + std::to_string(kTiePositionLowest) + " to " + std::to_string(kTiePositionHighest) + ".");
+}
+
+} // namespace
+
 OpenedResult openResultForEditing()
 {
     OpenedResult opened;
@@ -244,9 +259,10 @@ OpenedResult openResultForEditing()
         Operation operation;
         opened.stored = readEventResult(chosenResultPath());
         const StoredResult& stored = opened.stored;
-        const bool knownTie = stored.drawpos >= 1 && stored.drawpos <= 4;
+        const int drawpos = takenBackDrawpos(stored);
+        const bool knownTie = drawpos >= 1 && drawpos <= 4;
         if (!stored.isDraw || knownTie) {
-            const auto points = normalPoints(stored.isDraw ? stored.drawpos : 0);
+            const auto points = normalPoints(drawpos);
             HouseTotals totals = totalsFrom(modDeclareGlobals().housePoints);
             takeBackHousePoints(totals, stored.form, points);
             const auto newTotals = stageTotals(operation.files, totals);

@@ -12,7 +12,6 @@
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QPushButton>
@@ -124,13 +123,6 @@ void frmPrintAgeChamps::Command1_Click()
 void frmPrintAgeChamps::cmdCancel_Click()
 {
     platform::returnToMenu<frmPrint>(this);
-}
-
-void frmPrintAgeChamps::closeEvent(QCloseEvent* event)
-{
-    // Closed from its title bar the window goes back to its menu as "Cancel" does.
-    platform::Forms::show<frmPrint>();
-    Form::closeEvent(event);
 }
 
 } // namespace reports

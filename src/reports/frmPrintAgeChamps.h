@@ -26,9 +26,6 @@ public:
     static void print_it(const std::string& age, const std::string& sex,
         const std::vector<carnival::AgeChampEntry>& ranking);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QComboBox* cboage;
     QComboBox* cboSex;

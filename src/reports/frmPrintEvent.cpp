@@ -40,10 +40,14 @@ frmPrintEvent::frmPrintEvent()
 
 void frmPrintEvent::cmdGo_Click()
 {
-    if (const auto path = enteredResultPath())
+    if (const auto path = enteredResultPath()) {
         printit(*path);
-    else
-        platform::returnToMenu<frmPrint>(this);
+        return;
+    }
+    // Unlike "Cancel", no menu is brought back: the print menu stayed open
+    // beside this window, unless the user has closed it.
+    hide();
+    platform::Forms::unload(this);
 }
 
 void frmPrintEvent::printit(const std::string& path)

@@ -9,7 +9,6 @@
 #include "platform/latin1.h"
 #include "platform/msgbox.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,6 +49,8 @@ void frmViewAgeChamps::cmdGo_Click()
         const auto ranking = carnival::rankAgeChampGroup(age, sex);
         showListing(txtIWindow, carnival::ageChampViewText(carnival::ageChampTitle(age, sex), ranking));
     } catch (const carnival::DataFileError& error) {
+        // The box must not go on showing another group under this choice.
+        txtIWindow->clear();
         platform::showMsgBox(platform::qtext(error.userMessage()), 48);
     }
 }
@@ -57,13 +58,6 @@ void frmViewAgeChamps::cmdGo_Click()
 void frmViewAgeChamps::cmdCancel_Click()
 {
     platform::returnToMenu<frmView>(this);
-}
-
-void frmViewAgeChamps::closeEvent(QCloseEvent* event)
-{
-    // Closed from its title bar the window goes back to its menu as "Cancel" does.
-    platform::Forms::show<frmView>();
-    Form::closeEvent(event);
 }
 
 } // namespace reports

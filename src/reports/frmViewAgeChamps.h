@@ -16,9 +16,6 @@ public:
     void cmdGo_Click();
     void cmdCancel_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QPlainTextEdit* txtIWindow;
     QComboBox* cboage;

@@ -530,17 +530,21 @@ TEST_F(EditWindowTest, HelpOpensTheBlankPage)
     EXPECT_EQ(text(edit, "txt1stName"), "Ann");
 }
 
-TEST_F(EditWindowTest, AResultTooShortToReadIsReportedAndTheMainWindowComesBack)
+TEST_F(EditWindowTest, AResultThatCannotBeTakenBackIsReportedAndTheMainWindowComesBack)
 {
-    folder->write(kResult100m, "Ann\r\nTamsett\r\n");
+    const std::pair<std::string, QString> results[] = { { "Ann\r\nTamsett\r\n", "12Boys100m.dat" },
+        { crlf({ "Draw", " 40000 ", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "" }),
+            "12Boys100m.dat\": line 2 gives the tie position 40000, outside the range -32768 to 32767." } };
     folder->write("data/points.dat", pointsLine({ 8, 0, 0, 0 }));
-    openEdit();
-    settle();
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_TRUE(messages()[0].prompt.contains("12Boys100m")) << messages()[0].prompt.toStdString();
-    EXPECT_FALSE(Forms::isLoaded<frmEdit2>());
-    EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
-    expectFreshMainWindow({ 8, 0, 0, 0 }, "Ostrivale - Athletics, 2010");
+    for (const auto& [content, named] : results) {
+        folder->write(kResult100m, content);
+        openEdit();
+        settle();
+        EXPECT_TRUE(messages().back().prompt.contains(named)) << messages().back().prompt.toStdString();
+        EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
+        expectFreshMainWindow({ 8, 0, 0, 0 }, "Ostrivale - Athletics, 2010");
+    }
+    EXPECT_EQ(messages().size(), 2u);
     EXPECT_FALSE(programEndedAtOnce);
 }
 

@@ -30,9 +30,9 @@ const std::vector<std::string> kPlaces
     = { "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80", "", "", "", "Dee", "Elvane", "013.10" };
 const std::vector<std::string> kFirstOnly = { "Ann", "Tamsett", "012.50", "", "", "", "", "", "", "", "", "" };
 
-std::vector<std::string> drawForm(const std::vector<std::string>& drawLine)
+std::vector<std::string> drawForm(const std::vector<std::string>& drawLine, const std::string& drawpos = " 4 ")
 {
-    std::vector<std::string> lines = { "Draw", " 4 " };
+    std::vector<std::string> lines = { "Draw", drawpos };
     lines.insert(lines.end(), kPlaces.begin(), kPlaces.end());
     lines.insert(lines.end(), drawLine.begin(), drawLine.end());
     return lines;
@@ -100,17 +100,22 @@ INSTANTIATE_TEST_SUITE_P(Results, EventPrintout,
         PrintCase { "PlacingsWithABlankNameButNotAnEmptyOne", kPlaces, kPlacingLines },
         PrintCase { "DrawWithItsDrawLineUnderTheHeadings", drawForm({ "Eve", "Corrow", "013.10" }),
             kPlacingLines + QStringList { "line [0]Eve[2]Corrow[4]013.10" } },
-        PrintCase { "DrawWithAnEmptyDrawLine", drawForm({ "", "", "" }), kPlacingLines }),
+        PrintCase { "DrawWithAnEmptyDrawLine", drawForm({ "", "", "" }), kPlacingLines },
+        PrintCase { "DrawWithATiePositionBeyond16Bits", drawForm({ "", "", "" }, " 99999 "), kPlacingLines }),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EventReportTest, PrintOfAnEventNotEnteredOrNotChosenSaysSoAndClosesTheWindow)
 {
-    for (const char* age : { static_cast<const char*>(nullptr), "13" }) {
-        click(openAndChoose<frmPrintEvent>(age, "Boys", "100m"), "cmdGo");
+    for (const bool menuClosed : { false, true }) {
+        auto* chooser = openAndChoose<frmPrintEvent>(menuClosed ? "13" : nullptr, "Boys", "100m");
+        if (menuClosed)
+            click(Forms::find<frmPrint>(), "Command4");
+        click(chooser, "cmdGo");
         settle();
         EXPECT_FALSE(Forms::isLoaded<frmPrintEvent>());
-        EXPECT_TRUE(Forms::find<frmPrint>()->isVisible());
+        EXPECT_EQ(Forms::isLoaded<frmPrint>() && Forms::find<frmPrint>()->isVisible(), !menuClosed);
     }
+    EXPECT_TRUE(Forms::find<frmMain>()->isVisible());
     EXPECT_EQ(prompts(), QStringList({ kNotEntered, kNotEntered }));
     expectMessage(1, kNotEntered, 0, "Ostrivale");
     EXPECT_TRUE(printout->operations.empty());
@@ -139,7 +144,7 @@ TEST_F(EventReportTest, TheViewShowsOneResultAfterAnotherWithTheDrawLineOnlyForA
         EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
     EXPECT_EQ(shown(view), QStringList { "View Event" } + QStringList(12, "") + QStringList(3, "hidden:"));
 
-    storeResult(drawForm({ "Eve", "Corrow", "013.10" }));
+    storeResult(drawForm({ "Eve", "Corrow", "013.10" }, " 99999 "));
     click(view, "cmdGo");
     const QStringList drawShown = { "View Event - " + kTitle, "Ann", "Tamsett", "012.50", " ", "Brindrel", "012.80",
         "", "", "", "Dee", "Elvane", "013.10", "Eve", "Corrow", "013.10" };
