@@ -192,24 +192,62 @@ struct PlannedFile {
     struct stat original {};            // the file as it stood, unless created
 };
 
-std::string journalText(const std::vector<PlannedFile>& plan)
+// A folder moved, known by its identity on the disk, or a folder tree copied
+// to where nothing stood.
+struct PlannedFolder {
+    bool copy = false;
+    fs::path from, to;
+    std::string programPath; // the folder moved or copied, for messages
+    dev_t device = 0;        // the moved folder's identity
+    ino_t inode = 0;
+};
+
+struct Plan {
+    std::vector<PlannedFolder> folders; // in the order they are made
+    std::vector<PlannedFile> files;
+};
+
+std::string journalText(const Plan& plan)
 {
     std::string text;
-    for (const PlannedFile& file : plan)
+    for (const PlannedFolder& folder : plan.folders)
+        text += folder.copy ? "N " + folder.to.string() + '\n'
+                            : "M " + std::to_string(folder.device) + ' ' + std::to_string(folder.inode) + ' '
+                + folder.from.string() + '\t' + folder.to.string() + '\n';
+    for (const PlannedFile& file : plan.files)
         text += std::string(1, static_cast<char>(file.action)) + ' ' + file.path.string() + '\n';
     return text;
 }
 
-std::vector<PlannedFile> readJournal(const fs::path& journal)
+// One line of the journal into the plan; lines of no known form are passed over.
+void readJournalLine(const std::string& line, Plan& plan)
+{
+    if (line.size() < 3 || line[1] != ' ')
+        return;
+    const std::string rest = line.substr(2);
+    if (std::string_view("RCD").find(line[0]) != std::string_view::npos) {
+        plan.files.push_back({ static_cast<Action>(line[0]), fs::path(rest), rest });
+    } else if (line[0] == 'N') {
+        plan.folders.push_back({ true, {}, fs::path(rest), rest });
+    } else if (line[0] == 'M') {
+        char* end = nullptr;
+        const auto device = std::strtoull(rest.c_str(), &end, 10);
+        const auto inode = std::strtoull(end, &end, 10);
+        const std::string paths = *end == ' ' ? std::string(end + 1) : std::string();
+        const std::size_t tab = paths.find('\t');
+        if (tab != std::string::npos)
+            plan.folders.push_back({ false, fs::path(paths.substr(0, tab)), fs::path(paths.substr(tab + 1)),
+                paths.substr(0, tab), static_cast<dev_t>(device), static_cast<ino_t>(inode) });
+    }
+}
+
+Plan readJournal(const fs::path& journal)
 {
     const std::string text = readResolvedFile(journal, journal.string());
-    std::vector<PlannedFile> plan;
+    Plan plan;
     std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::string line = text.substr(start, end - start);
-        if (line.size() > 2 && line[1] == ' ' && std::string_view("RCD").find(line[0]) != std::string_view::npos)
-            plan.push_back({ static_cast<Action>(line[0]), fs::path(line.substr(2)), line.substr(2) });
-    }
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        readJournalLine(text.substr(start, end - start), plan);
     return plan;
 }
 
@@ -220,7 +258,8 @@ bool isReadOnly(const fs::path& path, const struct stat& info)
 
 // Checks one staged change before anything is written, and says what the
 // commit will do with the file. Throws why the change cannot go ahead.
-PlannedFile plannedChange(const fs::path& path, const std::string& programPath, const std::string* content)
+PlannedFile plannedChange(const fs::path& path, const std::string& programPath, const std::string* content,
+    const std::set<fs::path>& foldersToCome)
 {
     PlannedFile file { Action::Create, path, programPath, content };
     const bool exists = ::stat(path.c_str(), &file.original) == 0;
@@ -233,7 +272,7 @@ PlannedFile plannedChange(const fs::path& path, const std::string& programPath, 
             throw DataFileError(programPath, "the file cannot be deleted.");
     } else {
         std::error_code ec;
-        if (!fs::is_directory(folderOf(path), ec))
+        if (!foldersToCome.count(folderOf(path)) && !fs::is_directory(folderOf(path), ec))
             throw DataFileError(programPath, "its folder does not exist.");
         if (exists && S_ISDIR(file.original.st_mode))
             throw DataFileError(programPath, "a folder of that name is in the way.");
@@ -246,6 +285,74 @@ PlannedFile plannedChange(const fs::path& path, const std::string& programPath, 
     if (exists && isReadOnly(path, file.original))
         throw DataFileError(programPath, "the file is read-only.");
     return file;
+}
+
+// Checks a folder step before anything is changed: a folder moved must be
+// there, and is known from then on by its identity.
+PlannedFolder plannedFolder(bool copy, const std::string& fromProgramPath, const std::string& toProgramPath)
+{
+    PlannedFolder folder { copy, resolvePath(fromProgramPath), resolvePath(toProgramPath), fromProgramPath };
+    struct stat info {};
+    if (::stat(folder.from.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        throw DataFileError(fromProgramPath, "the folder is missing.");
+    if (folder.to.string().find_first_of("\t\n") != std::string::npos
+        || folder.from.string().find_first_of("\t\n") != std::string::npos)
+        throw DataFileError(toProgramPath, "the folder cannot be made.");
+    folder.device = info.st_dev;
+    folder.inode = info.st_ino;
+    return folder;
+}
+
+// Every file and folder of a tree, synced, so that a copy is on the disk
+// before it is part of the carnival.
+bool syncTree(const fs::path& root)
+{
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || !syncAndClose(fd))
+            return false;
+    }
+    return !ec && syncFolder(root);
+}
+
+bool copyTree(const PlannedFolder& folder)
+{
+    std::error_code ec;
+    fs::copy(folder.from, folder.to, fs::copy_options::recursive, ec);
+    return !ec && !injectedFailureHits(folder.to.string(), FileFault::Write) && syncTree(folder.to);
+}
+
+void makeFolders(const std::vector<PlannedFolder>& folders)
+{
+    for (const PlannedFolder& folder : folders) {
+        commitStep();
+        if (folder.copy ? !copyTree(folder) : ::rename(folder.from.c_str(), folder.to.c_str()) != 0)
+            throw DataFileError(folder.programPath,
+                folder.copy ? "the folder cannot be copied (is the disk full?)." : "the folder cannot be moved.");
+        syncFolder(folderOf(folder.to));
+        syncFolder(folderOf(folder.from));
+    }
+}
+
+bool moveMade(const PlannedFolder& move)
+{
+    struct stat info {};
+    return ::lstat(move.to.c_str(), &info) == 0 && info.st_dev == move.device && info.st_ino == move.inode;
+}
+
+// Takes back one folder step. A copy is removed only where it cannot be the
+// folder a move of the same commit has not yet taken away, or has put back.
+bool undoFolder(const PlannedFolder& folder, const std::vector<PlannedFolder>& all)
+{
+    std::error_code ec;
+    if (!folder.copy)
+        return !moveMade(folder) || isThere(folder.from) || ::rename(folder.to.c_str(), folder.from.c_str()) == 0;
+    const auto vacating = std::find_if(all.begin(), all.end(),
+        [&folder](const PlannedFolder& move) { return !move.copy && move.from == folder.to; });
+    if (vacating == all.end() || moveMade(*vacating))
+        fs::remove_all(folder.to, ec);
+    return !ec;
 }
 
 // Writes every new content to its temporary, with the permissions and owner
@@ -322,12 +429,13 @@ void markFinished()
         throw cannotWrite(kJournal.string());
 }
 
-// Puts every file of an unfinished commit back as it was before the commit.
-void undo(const std::vector<PlannedFile>& plan)
+// Puts every file and folder of an unfinished commit back as it was before
+// the commit: the files first, then the folders, last made first.
+void undo(const Plan& plan)
 {
-    const PlannedFile* failed = nullptr;
+    std::optional<std::string> failed;
     std::set<fs::path> folders;
-    for (const PlannedFile& file : plan) {
+    for (const PlannedFile& file : plan.files) {
         removeIfThere(temporaryFor(file.path));
         const fs::path kept = keptOriginalFor(file.path);
         bool restored = true;
@@ -336,22 +444,28 @@ void undo(const std::vector<PlannedFile>& plan)
         else if (file.action == Action::Create)
             restored = removeIfThere(file.path);
         if (!restored && !failed)
-            failed = &file;
+            failed = file.programPath;
         folders.insert(folderOf(file.path));
+    }
+    for (auto folder = plan.folders.rbegin(); folder != plan.folders.rend(); ++folder) {
+        if (!undoFolder(*folder, plan.folders) && !failed)
+            failed = folder->programPath;
+        folders.insert(folderOf(folder->to));
+        folders.insert(folderOf(folder->from));
     }
     for (const fs::path& folder : folders)
         syncFolder(folder);
     if (failed)
-        throw DataFileError(failed->programPath, "an unfinished change to the file could not be undone.");
+        throw DataFileError(*failed, "an unfinished change to it could not be undone.");
     removeIfThere(kFinishedJournal);
     removeIfThere(kJournal);
     syncFolder(".");
 }
 
 // Removes what a finished commit kept of the old files.
-void tidyUp(const std::vector<PlannedFile>& plan)
+void tidyUp(const Plan& plan)
 {
-    for (const PlannedFile& file : plan) {
+    for (const PlannedFile& file : plan.files) {
         commitStep();
         removeIfThere(keptOriginalFor(file.path));
         removeIfThere(temporaryFor(file.path));
@@ -439,23 +553,45 @@ const std::string& FileTransaction::read(std::string_view programPath)
     return found->second;
 }
 
+void FileTransaction::moveFolder(std::string_view fromProgramPath, std::string_view toProgramPath)
+{
+    folderSteps_.push_back({ false, std::string(fromProgramPath), std::string(toProgramPath) });
+}
+
+void FileTransaction::copyFolder(std::string_view fromProgramPath, std::string_view toProgramPath)
+{
+    folderSteps_.push_back({ true, std::string(fromProgramPath), std::string(toProgramPath) });
+}
+
 void FileTransaction::commit()
 {
-    if (changes_.empty())
+    if (empty())
         return;
     CommitLock lock;
     settleLocked();
-    std::vector<PlannedFile> plan;
+    Plan plan;
+    std::set<fs::path> foldersToCome, foldersVacated;
+    for (const FolderStep& step : folderSteps_) {
+        plan.folders.push_back(plannedFolder(step.copy, step.fromProgramPath, step.toProgramPath));
+        const PlannedFolder& folder = plan.folders.back();
+        if (isThere(folder.to) && !foldersVacated.count(folder.to))
+            throw DataFileError(step.toProgramPath, "a folder of that name is in the way.");
+        foldersToCome.insert(folder.to);
+        if (!folder.copy)
+            foldersVacated.insert(folder.from);
+    }
     for (const auto& [key, change] : changes_)
-        plan.push_back(plannedChange(fs::path(key), change.programPath, change.content ? &*change.content : nullptr));
+        plan.files.push_back(plannedChange(fs::path(key), change.programPath,
+            change.content ? &*change.content : nullptr, foldersToCome));
 
     commitStep();
     if (!writeDurably(kJournal, journalText(plan)) || !syncFolder("."))
         throw cannotWrite(kJournal.string());
     try {
-        writeTemporaries(plan);
-        replaceFiles(plan);
-        syncFolders(plan);
+        makeFolders(plan.folders);
+        writeTemporaries(plan.files);
+        replaceFiles(plan.files);
+        syncFolders(plan.files);
         markFinished();
     } catch (const DataFileError&) {
         try {
@@ -467,6 +603,7 @@ void FileTransaction::commit()
     }
     tidyUp(plan);
     changes_.clear();
+    folderSteps_.clear();
     read_.clear();
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace carnival {
 
@@ -23,12 +24,18 @@ public:
     void write(std::string_view programPath, std::string content);
     // Stages the deletion of a file; commit() throws when it is missing.
     void remove(std::string_view programPath);
+    // Stages moving a folder, with all it holds, to where nothing stands.
+    void moveFolder(std::string_view fromProgramPath, std::string_view toProgramPath);
+    // Stages a copy of a folder tree, made where nothing stands once the
+    // moves staged before it are made. Folder steps come before the files, in
+    // the order staged, so a file may be staged in a folder's new place.
+    void copyFolder(std::string_view fromProgramPath, std::string_view toProgramPath);
 
     // The content staged for a file: nothing when the file is not staged or is
     // staged for deletion. Lets a step see what an earlier step of the same
     // operation will write.
     std::optional<std::string_view> staged(std::string_view programPath) const;
-    bool empty() const { return changes_.empty(); }
+    bool empty() const { return changes_.empty() && folderSteps_.empty(); }
 
     // The content of a file as this transaction sees it: what a step staged
     // for it, else the file as it stands, read from disk once for the whole
@@ -47,7 +54,12 @@ private:
         std::string programPath;
         std::optional<std::string> content; // nothing: delete the file
     };
+    struct FolderStep {
+        bool copy;
+        std::string fromProgramPath, toProgramPath;
+    };
     std::map<std::string, Change> changes_; // keyed by the resolved path
+    std::vector<FolderStep> folderSteps_;
     std::map<std::string, std::string> read_; // files read, by the resolved path
 };
 

@@ -10,11 +10,8 @@
 #include "safe_text.h"
 #include "text_files.h"
 
-#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
-#include <utility>
 #include <vector>
 
 namespace carnival {
@@ -45,73 +42,6 @@ bool pathTaken(std::string_view programPath)
     std::error_code ec;
     return fs::exists(resolvePath(programPath), ec);
 }
-
-// Folders moved so far, moved back in reverse order unless the whole start
-// succeeded.
-class FolderMoves {
-public:
-    ~FolderMoves()
-    {
-        std::error_code ec;
-        for (auto move = done_.rbegin(); move != done_.rend(); ++move)
-            fs::rename(move->second, move->first, ec);
-    }
-
-    void move(const fs::path& from, const fs::path& to, const std::string& programPath)
-    {
-        std::error_code ec;
-        fs::rename(from, to, ec);
-        if (ec)
-            throw DataFileError(programPath, "the folder cannot be moved.");
-        done_.emplace_back(from, to);
-    }
-
-    void keep() { done_.clear(); }
-
-private:
-    std::vector<std::pair<fs::path, fs::path>> done_;
-};
-
-// A copy of the template tree beside the live folder, removed again unless
-// it was moved into place.
-class TemplateCopy {
-public:
-    TemplateCopy(const NewCarnival& kind, const fs::path& live)
-        : path_(live.string() + ".new~")
-    {
-        std::error_code ec;
-        fs::remove_all(path_, ec); // left over from an interrupted start
-        fs::copy(resolvePath(kind.templateFolder), path_, fs::copy_options::recursive, ec);
-        if (ec || fileWriteFailsForTests(kind.liveFolder) || !syncTree(path_)) {
-            fs::remove_all(path_, ec);
-            throw DataFileError(kind.templateFolder, "the template folder cannot be copied (is the disk full?).");
-        }
-    }
-    ~TemplateCopy()
-    {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    // The copied files reach the disk before the copy is moved into place.
-    static bool syncTree(const fs::path& root)
-    {
-        std::error_code ec;
-        for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-            const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC);
-            const bool synced = fd >= 0 && ::fsync(fd) == 0;
-            if (fd >= 0)
-                ::close(fd);
-            if (!synced)
-                return false;
-        }
-        return !ec;
-    }
-
-    fs::path path_;
-};
 
 // The part of the type's template tree that a new carnival needs and cannot
 // make: the event list, the results folder and the six age-group folders.
@@ -175,21 +105,14 @@ std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string
         return problem;
 
     try {
-        const std::string oldPoints = readFileContent(kPointsFile);
-        const fs::path current = resolvePath(currentFolder(currentType));
-        const fs::path backup = resolvePath(backupFolderPath(currentType, currentYear));
-        const fs::path live = resolvePath(kind.liveFolder);
-        TemplateCopy copy(kind, live);
-        FolderMoves moves;
-        moves.move(current, backup, currentFolder(currentType));
-        moves.move(copy.path(), live, kind.liveFolder);
-
         FileTransaction files;
-        files.write(backupFolderPath(currentType, currentYear) + "\\points.dat", oldPoints);
+        const std::string backup = backupFolderPath(currentType, currentYear);
+        files.moveFolder(currentFolder(currentType), backup);
+        files.copyFolder(kind.templateFolder, kind.liveFolder);
+        files.write(backup + "\\points.dat", files.read(kPointsFile));
         files.write(kPointsFile, pointsResetContent());
         files.write(kCarnivalFile, carnivalFileContent(kind.typeWord, typedYear));
         files.commit();
-        moves.keep();
     } catch (const DataFileError& error) {
         return "The new carnival was not started: " + error.userMessage() + " The carnival was left as it was.";
     }

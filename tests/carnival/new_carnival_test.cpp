@@ -243,3 +243,19 @@ INSTANTIATE_TEST_SUITE_P(NewCarnival, NewCarnivalFaultTest,
         NewCarnivalFault { "Points", "data/points.dat", "data\\points.dat" },
         NewCarnivalFault { "CarnivalFile", "data/carnival.dat", "data\\carnival.dat" }),
     [](const ::testing::TestParamInfo<NewCarnivalFault>& info) { return std::string(info.param.name); });
+
+// ---- A start cut short is undone or finished at the next start ----------------------
+
+class NewCarnivalEndedTest : public NewCarnivalTest, public ::testing::WithParamInterface<const NewCarnival*> {};
+
+TEST_P(NewCarnivalEndedTest, AtAnyStepLeavesTheOldCarnivalOrTheNewOne)
+{
+    const SettledEnds ends = endAtEveryCommitStep(folder->root(),
+        [] { startNewCarnival(*GetParam(), "Athletics", "2001", "2010"); });
+    EXPECT_GE(ends.undone, 6); // the journal, two folders, three temporaries
+    EXPECT_GE(ends.finished, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(NewCarnival, NewCarnivalEndedTest,
+    ::testing::Values(&newSwimmingCarnival(), &newAthleticsCarnival()),
+    [](const ::testing::TestParamInfo<const NewCarnival*>& info) { return info.param->typeWord; });

@@ -871,25 +871,10 @@ INSTANTIATE_TEST_SUITE_P(ResultSaving, FaultAtEachFile,
 
 TEST_F(ResultSavingTest, AnEntrySaveEndedAtAnyStepIsWhollyUndoneOrFinishedAtTheNextStart)
 {
-    const auto save = [this] { saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00")); };
-    const Tree before = snapshot(folder.root());
-    ASSERT_FALSE(endsAtCommitStep(0, save));
-    const Tree after = snapshot(folder.root());
-    ASSERT_NE(after, before);
-
-    int undone = 0, finished = 0;
-    for (int step = 1; step < 100; ++step) {
-        restoreSnapshot(folder.root(), before);
-        if (!endsAtCommitStep(step, save))
-            break;
-        settleInterruptedCommit();
-        const Tree settled = snapshot(folder.root());
-        EXPECT_TRUE(settled == before || settled == after) << "ended before step " << step;
-        undone += settled == before;
-        finished += settled == after;
-    }
-    EXPECT_GE(undone, 9); // the journal, four temporaries, and each rename
-    EXPECT_GE(finished, 1);
+    const SettledEnds ends = endAtEveryCommitStep(folder.root(),
+        [this] { saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00")); });
+    EXPECT_GE(ends.undone, 9); // the journal, four temporaries, and each rename
+    EXPECT_GE(ends.finished, 1);
 }
 
 TEST_F(ResultSavingTest, AMissingAgeChampionFileOrFolderRefusesTheSaveAndTheOpening)

@@ -2,6 +2,8 @@
 
 #include "carnival/file_transaction.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -108,6 +110,27 @@ bool endsAtCommitStep(int step, const std::function<void()>& operation)
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == carnival::kEndedByTestHook;
+}
+
+SettledEnds endAtEveryCommitStep(const fs::path& root, const std::function<void()>& operation)
+{
+    const Tree before = snapshot(root);
+    EXPECT_FALSE(endsAtCommitStep(0, operation));
+    const Tree after = snapshot(root);
+    EXPECT_NE(after, before);
+
+    SettledEnds ends;
+    for (int step = 1; step < 1000; ++step) {
+        restoreSnapshot(root, before);
+        if (!endsAtCommitStep(step, operation))
+            break;
+        carnival::settleInterruptedCommit();
+        const Tree settled = snapshot(root);
+        EXPECT_TRUE(settled == before || settled == after) << "ended before step " << step;
+        ends.undone += settled == before;
+        ends.finished += settled == after;
+    }
+    return ends;
 }
 
 } // namespace testing_support
