@@ -174,10 +174,11 @@ private:
 };
 
 // ---- The journal ----
-// A commit names each of its files in the journal, with what will happen to
-// it, before it changes any of them; once every file is in place the journal
-// is renamed to mark the commit finished. A journal found unfinished is undone,
-// a finished one tidied up.
+// A commit names each of its folders and files in the journal, with what will
+// happen to it, before it changes any of them; once everything is in place
+// the journal is renamed to mark the commit finished. A journal found
+// unfinished is undone, a finished one tidied up. It lies in the working
+// folder, which no commit moves.
 
 const fs::path kJournal("commit.journal");
 const fs::path kFinishedJournal("commit.journal.done");
