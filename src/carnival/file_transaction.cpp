@@ -220,6 +220,13 @@ std::string journalText(const Plan& plan)
     return text;
 }
 
+// How messages name a path read back from the journal: as the program does.
+std::string programPathOf(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
 // One line of the journal into the plan; lines of no known form are passed over.
 void readJournalLine(const std::string& line, Plan& plan)
 {
@@ -227,9 +234,9 @@ void readJournalLine(const std::string& line, Plan& plan)
         return;
     const std::string rest = line.substr(2);
     if (std::string_view("RCD").find(line[0]) != std::string_view::npos) {
-        plan.files.push_back({ static_cast<Action>(line[0]), fs::path(rest), rest });
+        plan.files.push_back({ static_cast<Action>(line[0]), fs::path(rest), programPathOf(rest) });
     } else if (line[0] == 'N') {
-        plan.folders.push_back({ true, {}, fs::path(rest), rest });
+        plan.folders.push_back({ true, {}, fs::path(rest), programPathOf(rest) });
     } else if (line[0] == 'M') {
         char* end = nullptr;
         const auto device = std::strtoull(rest.c_str(), &end, 10);
@@ -238,7 +245,7 @@ void readJournalLine(const std::string& line, Plan& plan)
         const std::size_t tab = paths.find('\t');
         if (tab != std::string::npos)
             plan.folders.push_back({ false, fs::path(paths.substr(0, tab)), fs::path(paths.substr(tab + 1)),
-                paths.substr(0, tab), static_cast<dev_t>(device), static_cast<ino_t>(inode) });
+                programPathOf(paths.substr(0, tab)), static_cast<dev_t>(device), static_cast<ino_t>(inode) });
     }
 }
 

@@ -99,11 +99,13 @@ TEST_F(SablewickTest, AFailedWriteOrAMissingFolderIsReportedInsteadOfDone)
 {
     folder->write("data/athletics.dat", kLongFile);
     sablewick::Form1* window = open();
-    carnival::failFileWritesForTests("athletics.dat");
+    const auto records = folder->root() / "data/athletics.dat";
+    std::filesystem::permissions(records, std::filesystem::perms(0444));
     answer({ kAnswerYes, kAnswerYes });
     click(window, "Command1");
-    carnival::failFileWritesForTests("");
     EXPECT_EQ(folder->read("data/athletics.dat"), kLongFile);
+    EXPECT_EQ(std::filesystem::status(records).permissions(), std::filesystem::perms(0444));
+    EXPECT_TRUE(prompts().back().contains("the file is read-only.")) << prompts().back().toStdString();
     std::filesystem::remove_all(folder->root() / "data");
     answer({ kAnswerYes, kAnswerYes });
     click(window, "Command3");
