@@ -76,7 +76,9 @@ fs::path keptOriginalFor(const fs::path& path) { return withSuffix(path, ".old~"
 // closed).
 int writeWhole(const fs::path& path, std::string_view content, std::optional<mode_t> mode)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A new file, never whatever a link left at this name points to.
+    ::unlink(path.c_str());
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return -1;
     if (mode && ::fchmod(fd, *mode) != 0) {
@@ -193,14 +195,11 @@ struct PlannedFile {
     struct stat original {};            // the file as it stood, unless created
 };
 
-// A folder moved, known by its identity on the disk, or a folder tree copied
-// to where nothing stood.
+// A folder moved, or a folder tree copied, to where nothing stood.
 struct PlannedFolder {
     bool copy = false;
     fs::path from, to;
     std::string programPath; // the folder moved or copied, for messages
-    dev_t device = 0;        // the moved folder's identity
-    ino_t inode = 0;
 };
 
 struct Plan {
@@ -213,8 +212,7 @@ std::string journalText(const Plan& plan)
     std::string text;
     for (const PlannedFolder& folder : plan.folders)
         text += folder.copy ? "N " + folder.to.string() + '\n'
-                            : "M " + std::to_string(folder.device) + ' ' + std::to_string(folder.inode) + ' '
-                + folder.from.string() + '\t' + folder.to.string() + '\n';
+                            : "M " + folder.from.string() + '\t' + folder.to.string() + '\n';
     for (const PlannedFile& file : plan.files)
         text += std::string(1, static_cast<char>(file.action)) + ' ' + file.path.string() + '\n';
     return text;
@@ -237,15 +235,9 @@ void readJournalLine(const std::string& line, Plan& plan)
         plan.files.push_back({ static_cast<Action>(line[0]), fs::path(rest), programPathOf(rest) });
     } else if (line[0] == 'N') {
         plan.folders.push_back({ true, {}, fs::path(rest), programPathOf(rest) });
-    } else if (line[0] == 'M') {
-        char* end = nullptr;
-        const auto device = std::strtoull(rest.c_str(), &end, 10);
-        const auto inode = std::strtoull(end, &end, 10);
-        const std::string paths = *end == ' ' ? std::string(end + 1) : std::string();
-        const std::size_t tab = paths.find('\t');
-        if (tab != std::string::npos)
-            plan.folders.push_back({ false, fs::path(paths.substr(0, tab)), fs::path(paths.substr(tab + 1)),
-                programPathOf(paths.substr(0, tab)), static_cast<dev_t>(device), static_cast<ino_t>(inode) });
+    } else if (line[0] == 'M' && rest.find('\t') != std::string::npos) {
+        const std::string from = rest.substr(0, rest.find('\t'));
+        plan.folders.push_back({ false, fs::path(from), fs::path(rest.substr(from.size() + 1)), programPathOf(from) });
     }
 }
 
@@ -286,28 +278,27 @@ PlannedFile plannedChange(const fs::path& path, const std::string& programPath, 
             throw DataFileError(programPath, "a folder of that name is in the way.");
         const fs::path temporary = temporaryFor(path);
         if ((fs::exists(temporary, ec) && !fs::is_regular_file(temporary, ec))
-            || injectedFailureHits(programPath, FileFault::Write)
-            || path.string().find('\n') != std::string::npos)
+            || injectedFailureHits(programPath, FileFault::Write))
             throw cannotWrite(programPath);
     }
+    if (path.string().find('\n') != std::string::npos) // the journal names a file on one line
+        throw cannotWrite(programPath);
     if (exists && isReadOnly(path, file.original))
         throw DataFileError(programPath, "the file is read-only.");
     return file;
 }
 
-// Checks a folder step before anything is changed: a folder moved must be
-// there, and is known from then on by its identity.
+// Checks a folder step before anything is changed: the folder moved or
+// copied must be there.
 PlannedFolder plannedFolder(bool copy, const std::string& fromProgramPath, const std::string& toProgramPath)
 {
     PlannedFolder folder { copy, resolvePath(fromProgramPath), resolvePath(toProgramPath), fromProgramPath };
-    struct stat info {};
-    if (::stat(folder.from.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+    std::error_code ec;
+    if (!fs::is_directory(folder.from, ec))
         throw DataFileError(fromProgramPath, "the folder is missing.");
     if (folder.to.string().find_first_of("\t\n") != std::string::npos
         || folder.from.string().find_first_of("\t\n") != std::string::npos)
         throw DataFileError(toProgramPath, "the folder cannot be made.");
-    folder.device = info.st_dev;
-    folder.inode = info.st_ino;
     return folder;
 }
 
@@ -327,7 +318,11 @@ bool syncTree(const fs::path& root)
 bool copyTree(const PlannedFolder& folder)
 {
     std::error_code ec;
-    fs::copy(folder.from, folder.to, fs::copy_options::recursive, ec);
+    try {
+        fs::copy(folder.from, folder.to, fs::copy_options::recursive, ec);
+    } catch (const fs::filesystem_error&) {
+        return false; // a folder that cannot be listed half way
+    }
     return !ec && !injectedFailureHits(folder.to.string(), FileFault::Write) && syncTree(folder.to);
 }
 
@@ -343,10 +338,11 @@ void makeFolders(const std::vector<PlannedFolder>& folders)
     }
 }
 
+// Nothing stood at a move's new place when the commit began, and nothing
+// else makes a folder there meanwhile.
 bool moveMade(const PlannedFolder& move)
 {
-    struct stat info {};
-    return ::lstat(move.to.c_str(), &info) == 0 && info.st_dev == move.device && info.st_ino == move.inode;
+    return isThere(move.to);
 }
 
 // Takes back one folder step. A copy is removed only where it cannot be the
@@ -387,8 +383,11 @@ void writeTemporaries(const std::vector<PlannedFile>& plan)
             throw cannotWrite(file.programPath);
         }
         if (replacing && (file.original.st_uid != ::geteuid() || file.original.st_gid != ::getegid())) {
-            // Only an administrator may give the file back to its owner.
-            [[maybe_unused]] const int given = ::fchown(fd, file.original.st_uid, file.original.st_gid);
+            // Only an administrator may give the file back to its owner; a
+            // member of its group may still give it back to the group.
+            if (::fchown(fd, file.original.st_uid, file.original.st_gid) != 0) {
+                [[maybe_unused]] const int grouped = ::fchown(fd, static_cast<uid_t>(-1), file.original.st_gid);
+            }
         }
         startWriteback(fd);
         written.emplace_back(fd, &file);
@@ -430,11 +429,13 @@ void syncFolders(const std::vector<PlannedFile>& plan)
             throw cannotWrite(file->programPath);
 }
 
+// The commit is complete once the journal has its finished name.
 void markFinished()
 {
     commitStep();
-    if (::rename(kJournal.c_str(), kFinishedJournal.c_str()) != 0 || !syncFolder("."))
+    if (::rename(kJournal.c_str(), kFinishedJournal.c_str()) != 0)
         throw cannotWrite(kJournal.string());
+    syncFolder(".");
 }
 
 // Puts every file and folder of an unfinished commit back as it was before
@@ -444,11 +445,14 @@ void undo(const Plan& plan)
     std::optional<std::string> failed;
     std::set<fs::path> folders;
     for (const PlannedFile& file : plan.files) {
+        commitStep();
         removeIfThere(temporaryFor(file.path));
         const fs::path kept = keptOriginalFor(file.path);
         bool restored = true;
-        if (isThere(kept)) // the original and its second name may be one file: then only the name goes
-            restored = ::rename(kept.c_str(), file.path.c_str()) == 0 && removeIfThere(kept);
+        if (isThere(kept)) { // the original and its second name may be one file: then only the name goes
+            restored = ::rename(kept.c_str(), file.path.c_str()) == 0;
+            removeIfThere(kept);
+        }
         else if (file.action == Action::Create)
             restored = removeIfThere(file.path);
         if (!restored && !failed)
@@ -456,6 +460,7 @@ void undo(const Plan& plan)
         folders.insert(folderOf(file.path));
     }
     for (auto folder = plan.folders.rbegin(); folder != plan.folders.rend(); ++folder) {
+        commitStep();
         if (!undoFolder(*folder, plan.folders) && !failed)
             failed = folder->programPath;
         folders.insert(folderOf(folder->to));
@@ -465,6 +470,7 @@ void undo(const Plan& plan)
         syncFolder(folder);
     if (failed)
         throw DataFileError(*failed, "an unfinished change to it could not be undone.");
+    commitStep();
     removeIfThere(kFinishedJournal);
     removeIfThere(kJournal);
     syncFolder(".");
@@ -577,6 +583,8 @@ void FileTransaction::commit()
         return;
     CommitLock lock;
     settleLocked();
+    if (isThere(kJournal) || isThere(kFinishedJournal))
+        throw DataFileError(kFinishedJournal.string(), "an earlier change cannot be tidied up.");
     Plan plan;
     std::set<fs::path> foldersToCome, foldersVacated;
     for (const FolderStep& step : folderSteps_) {
@@ -601,12 +609,10 @@ void FileTransaction::commit()
         replaceFiles(plan.files);
         syncFolders(plan.files);
         markFinished();
-    } catch (const DataFileError&) {
-        try {
-            undo(plan);
-        } catch (const DataFileError&) {
-            // The journal stays, so the next start tries again.
-        }
+    } catch (...) {
+        // Where not everything can be put back, that is the failure to tell;
+        // the journal stays, so the next start tries again.
+        undo(plan);
         throw;
     }
     tidyUp(plan);

@@ -89,7 +89,8 @@ void failFileWritesForTests(std::string_view suffix, FileFault fault = FileFault
 bool fileWriteFailsForTests(std::string_view programPath);
 
 // Ends the process, as a crash would, just before the step-th change to the
-// disk (counted from this call; 0 turns it off) that a commit makes.
+// disk (counted from this call; 0 turns it off) that a commit, or the
+// settling of one, makes.
 inline constexpr int kEndedByTestHook = 86;
 void endProcessAtCommitStepForTests(int step);
 

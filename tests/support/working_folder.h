@@ -50,8 +50,9 @@ bool endsAtCommitStep(int step, const std::function<void()>& operation);
 
 // Ends the operation at each step of its commits in turn, each time from the
 // tree below root as it is now, and settles what it left as the next start
-// of a program would. The tree must then be as before the operation or as
-// after it (a test failure otherwise); says how often it was each.
+// of a program would, that too ended at each of its steps in turn and tried
+// again. The tree must then be as before the operation or as after it (a test
+// failure otherwise); says how often it was each.
 struct SettledEnds {
     int undone = 0;
     int finished = 0;
