@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -20,13 +21,11 @@ namespace fs = std::filesystem;
 
 void copyDataSet(const fs::path& folder)
 {
-    const fs::path source = OSTRIVALE_DATASET;
-    for (const auto& entry : fs::recursive_directory_iterator(source)) {
-        const fs::path target = folder / fs::relative(entry.path(), source);
-        if (entry.is_directory())
-            fs::create_directories(target);
-        else if (entry.path().filename() != ".gitkeep")
-            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+    fs::copy(OSTRIVALE_DATASET, folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const std::string emptyFolders = OSTRIVALE_EMPTY_TEMPLATE_FOLDERS;
+    for (std::size_t start = 0, end; start < emptyFolders.size(); start = end + 1) {
+        end = std::min(emptyFolders.find('|', start), emptyFolders.size());
+        fs::create_directories(folder / emptyFolders.substr(start, end - start));
     }
 }
 

@@ -31,7 +31,7 @@ private:
     std::filesystem::path previous_;
 };
 
-// Copies the installed data set into folder, leaving out the .gitkeep files.
+// Lays the installed data set out in folder, as the install step does.
 void copyDataSet(const std::filesystem::path& folder);
 
 // A folder tree: every folder (its name ending in "/", mapped to "") and
