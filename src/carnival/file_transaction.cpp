@@ -544,14 +544,6 @@ void FileTransaction::remove(std::string_view programPath)
     changes_[key] = Change{std::string(programPath), std::nullopt};
 }
 
-std::optional<std::string_view> FileTransaction::staged(std::string_view programPath) const
-{
-    const auto found = changes_.find(resolvePath(programPath).string());
-    if (found == changes_.end() || !found->second.content)
-        return std::nullopt;
-    return std::string_view(*found->second.content);
-}
-
 const std::string& FileTransaction::read(std::string_view programPath)
 {
     const fs::path path = resolvePath(programPath);
@@ -631,11 +623,6 @@ void failFileWritesForTests(std::string_view suffix, FileFault fault)
 {
     injectedFailure = normalised(suffix);
     injectedFault = fault;
-}
-
-bool fileWriteFailsForTests(std::string_view programPath)
-{
-    return injectedFailureHits(programPath, FileFault::Write);
 }
 
 void endProcessAtCommitStepForTests(int step)

@@ -31,10 +31,6 @@ public:
     // the order staged, so a file may be staged in a folder's new place.
     void copyFolder(std::string_view fromProgramPath, std::string_view toProgramPath);
 
-    // The content staged for a file: nothing when the file is not staged or is
-    // staged for deletion. Lets a step see what an earlier step of the same
-    // operation will write.
-    std::optional<std::string_view> staged(std::string_view programPath) const;
     bool empty() const { return changes_.empty() && folderSteps_.empty(); }
 
     // The content of a file as this transaction sees it: what a step staged
@@ -83,10 +79,6 @@ enum class FileFault {
 // path (compared without regard to case, "\" or "/" alike) ends with `suffix`
 // fails in the given way until the hook is cleared with an empty suffix.
 void failFileWritesForTests(std::string_view suffix, FileFault fault = FileFault::Write);
-
-// True when the test hook makes writes to this file fail; for the file steps
-// that do not go through a transaction (a folder copied whole).
-bool fileWriteFailsForTests(std::string_view programPath);
 
 // Ends the process, as a crash would, just before the step-th change to the
 // disk (counted from this call; 0 turns it off) that a commit, or the
