@@ -707,15 +707,15 @@ TEST_F(ResultSavingTest, AFaultyEditWritesNothingAndThePointsStayTakenBack)
 
 // A tie typed into an edit deletes the event and scores nothing; the message
 // comes once per tied pair.
-struct EditTie {
+struct TieInEdit {
     const char* name;
     ResultForm edited;
     std::size_t messages;
 };
 
-class EditTieTest : public ResultSavingTest, public ::testing::WithParamInterface<EditTie> { };
+class TieTypedIntoAnEdit : public ResultSavingTest, public ::testing::WithParamInterface<TieInEdit> { };
 
-TEST_P(EditTieTest, DeletesTheEventAndScoresNothing)
+TEST_P(TieTypedIntoAnEdit, DeletesTheEventAndScoresNothing)
 {
     saveNewResult(fourRunners("012.00", "013.00", "014.00", "015.00"));
     reloadMain();
@@ -727,14 +727,14 @@ TEST_P(EditTieTest, DeletesTheEventAndScoresNothing)
     expectNoResultAndUnchanged(opened);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultSaving, EditTieTest,
-    ::testing::Values(EditTie { "ATie", fourRunners("011.00", "011.00", "014.00", "015.00"), 1 },
-        EditTie { "ThreeEqual", fourRunners("011.00", "011.00", "011.00", "015.00"), 2 },
-        EditTie { "EqualValuesTypedDifferently", fourRunners("012.50", "12.500", "014.00", "015.00"), 1 },
-        EditTie { "AFirstValueOfZeroAndAnEmptySecond", form({ "Ann", "Tamsett", "000000" }), 1 },
-        EditTie { "ATieWithTheDrawLine",
+INSTANTIATE_TEST_SUITE_P(ResultSaving, TieTypedIntoAnEdit,
+    ::testing::Values(TieInEdit { "ATie", fourRunners("011.00", "011.00", "014.00", "015.00"), 1 },
+        TieInEdit { "ThreeEqual", fourRunners("011.00", "011.00", "011.00", "015.00"), 2 },
+        TieInEdit { "EqualValuesTypedDifferently", fourRunners("012.50", "12.500", "014.00", "015.00"), 1 },
+        TieInEdit { "AFirstValueOfZeroAndAnEmptySecond", form({ "Ann", "Tamsett", "000000" }), 1 },
+        TieInEdit { "ATieWithTheDrawLine",
             withDrawLine(fourRunners("012.00", "013.00", "014.00", "015.00"), { "Dee", "Tamsett", "015.00" }), 1 }),
-    [](const ::testing::TestParamInfo<EditTie>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TieInEdit>& info) { return std::string(info.param.name); });
 
 // ---- Delete ----
 
