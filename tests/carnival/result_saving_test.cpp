@@ -60,6 +60,16 @@ ResultForm fourRunners(const std::string& t1, const std::string& t2, const std::
     return form({ "Ann", "Tamsett", t1 }, { "Bea", "Brindrel", t2 }, { "Cat", "Corrow", t3 }, { "Dan", "Elvane", t4 });
 }
 
+// The four runners a second apart from 10 seconds.
+const ResultForm kFourRunners = fourRunners("010.00", "011.00", "012.00", "013.00");
+
+// The form with this draw line.
+ResultForm withDrawLine(ResultForm entered, Placing drawLine)
+{
+    entered.drawLine = std::move(drawLine);
+    return entered;
+}
+
 } // namespace
 
 class ResultSavingTest : public ::testing::Test {
@@ -217,7 +227,7 @@ TEST_F(ResultSavingTest, TheEntryAddsToTheTotalsInMemory)
 
 TEST_F(ResultSavingTest, CompetitorsAddUpAcrossEventsAndTheCellIsTheEventsPosition)
 {
-    saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    saveNewResult(kFourRunners);
     choose("Long Jump");
     const int longJump = eventIndex("Long Jump");
     ASSERT_EQ(longJump, 7);
@@ -263,9 +273,7 @@ TEST_F(ResultSavingTest, ARelayEarnsDoubleHousePointsAndNoIndividualPoints)
 TEST_F(ResultSavingTest, ARelayTieUsesTheDoubledTieTable)
 {
     choose("Relay");
-    ResultForm relay = fourRunners("050.00", "051.00", "052.00", "053.00");
-    relay.drawLine = { "Dee", "Brindrel", "053.00" };
-    saveNewResult(relay);
+    saveNewResult(withDrawLine(fourRunners("050.00", "051.00", "052.00", "053.00"), { "Dee", "Brindrel", "053.00" }));
     expectTotals({ 26, 34, 38, 42 });
     EXPECT_EQ(folder.read(kBoysOnDisk), champions({}));
 }
@@ -355,9 +363,7 @@ TEST_F(ResultSavingTest, ThreeEqualPlacingsAreStoredAndScoredAsATieOfSecondAndTh
 
 TEST_F(ResultSavingTest, AFourthPlaceTiedWithAnUnnamedDrawLineGivesTheDrawLineNothing)
 {
-    ResultForm entered = fourRunners("010.00", "011.00", "012.00", "013.00");
-    entered.drawLine = { std::string(kDrawLineDefault), "Tamsett", "013.00" };
-    saveNewResult(entered);
+    saveNewResult(withDrawLine(kFourRunners, { std::string(kDrawLineDefault), "Tamsett", "013.00" }));
     EXPECT_EQ(folder.read(kResultOnDisk),
         crlf({ "Draw", " 4 ", "Ann", "Tamsett", "010.00", "Bea", "Brindrel", "011.00", "Cat", "Corrow", "012.00",
             "Dan", "Elvane", "013.00", "", "Tamsett", "013.00" }));
@@ -372,9 +378,7 @@ TEST_F(ResultSavingTest, AFourthPlaceTiedWithAnUnnamedDrawLineGivesTheDrawLineNo
 
 TEST_F(ResultSavingTest, ANamedDrawLineBesideATieAmongThePlacingsIsStoredButEarnsNothing)
 {
-    ResultForm entered = fourRunners("010.00", "010.00", "012.00", "013.00");
-    entered.drawLine = { "Dee", "Tamsett", "014.00" };
-    saveNewResult(entered);
+    saveNewResult(withDrawLine(fourRunners("010.00", "010.00", "012.00", "013.00"), { "Dee", "Tamsett", "014.00" }));
     EXPECT_EQ(folder.read(kResultOnDisk),
         crlf({ "Draw", " 1 ", "Ann", "Tamsett", "010.00", "Bea", "Brindrel", "010.00", "Cat", "Corrow", "012.00",
             "Dan", "Elvane", "013.00", "Dee", "Tamsett", "014.00" }));
@@ -401,52 +405,46 @@ protected:
     ScoredFiles before;
 };
 
-TEST_F(RefusedSaveTest, AFaultyFormWritesNothing)
+struct RefusedForm {
+    const char* name;
+    ResultForm entered;
+    Refusal refusal;
+};
+
+class RefusedFormTest : public RefusedSaveTest, public ::testing::WithParamInterface<RefusedForm> { };
+
+TEST_P(RefusedFormTest, WritesNothing)
 {
-    EXPECT_EQ(saveNewResult(form({ "Ann", "Tamsett", "12.50" })).refusal, Refusal::InvalidForm);
-    EXPECT_EQ(saveNewResult(form({ "Ann", "Tamsett", "" })).refusal, Refusal::InvalidForm);
-    EXPECT_EQ(saveNewResult(form({ "Ann", "Tamsett", "012.50" }, { "Bea", "", "013.00" })).refusal,
-        Refusal::InvalidForm);
+    EXPECT_EQ(saveNewResult(GetParam().entered).refusal, GetParam().refusal);
     expectNothingWritten();
 }
 
-TEST_F(RefusedSaveTest, ADrawLineWithoutATieWritesNothing)
-{
-    ResultForm entered = fourRunners("010.00", "011.00", "012.00", "013.00");
-    entered.drawLine = { "Dee", "Tamsett", "014.00" };
-    const SaveOutcome outcome = saveNewResult(entered);
-    EXPECT_EQ(outcome.refusal, Refusal::DrawLineWithoutTie);
-    expectNothingWritten();
-}
-
-TEST_F(RefusedSaveTest, AnEmptiedDrawNameWithAHouseLeftIsStillADrawLine)
-{
-    ResultForm entered = fourRunners("010.00", "011.00", "012.00", "013.00");
-    entered.drawLine = { "", "Tamsett", "" };
-    EXPECT_EQ(saveNewResult(entered).refusal, Refusal::DrawLineWithoutTie);
-    entered.drawLine = { "", "", "014.00" };
-    EXPECT_EQ(saveNewResult(entered).refusal, Refusal::DrawLineWithoutTie);
-    expectNothingWritten();
-}
-
-TEST_F(RefusedSaveTest, TiesTypedDifferentlyWriteNothing)
-{
-    EXPECT_EQ(saveNewResult(fourRunners("012.50", "12.500", "014.00", "015.00")).refusal,
-        Refusal::TiesTypedDifferently);
-    EXPECT_EQ(saveNewResult(fourRunners("010.00", "011.00", "012.00", "12.000")).refusal,
-        Refusal::TiesTypedDifferently);
-    ResultForm entered = fourRunners("010.00", "011.00", "012.00", "013.00");
-    entered.drawLine = { "Dee", "Tamsett", "13.000" };
-    EXPECT_EQ(saveNewResult(entered).refusal, Refusal::TiesTypedDifferently);
-    // A first value of zero ties with the empty second box.
-    EXPECT_EQ(saveNewResult(form({ "Ann", "Tamsett", "000000" })).refusal, Refusal::TiesTypedDifferently);
-    expectNothingWritten();
-}
+INSTANTIATE_TEST_SUITE_P(ResultSaving, RefusedFormTest,
+    ::testing::Values(
+        RefusedForm { "TimeWithoutLeadingZero", form({ "Ann", "Tamsett", "12.50" }), Refusal::InvalidForm },
+        RefusedForm { "EmptyTime", form({ "Ann", "Tamsett", "" }), Refusal::InvalidForm },
+        RefusedForm { "NoHouse", form({ "Ann", "Tamsett", "012.50" }, { "Bea", "", "013.00" }), Refusal::InvalidForm },
+        RefusedForm { "DrawLineWithoutATie", withDrawLine(kFourRunners, { "Dee", "Tamsett", "014.00" }),
+            Refusal::DrawLineWithoutTie },
+        // An emptied draw name with a house or a value left is still a draw line.
+        RefusedForm {
+            "DrawLineOfAHouseAlone", withDrawLine(kFourRunners, { "", "Tamsett", "" }), Refusal::DrawLineWithoutTie },
+        RefusedForm {
+            "DrawLineOfAValueAlone", withDrawLine(kFourRunners, { "", "", "014.00" }), Refusal::DrawLineWithoutTie },
+        RefusedForm { "FirstAndSecondTypedDifferently", fourRunners("012.50", "12.500", "014.00", "015.00"),
+            Refusal::TiesTypedDifferently },
+        RefusedForm { "ThirdAndFourthTypedDifferently", fourRunners("010.00", "011.00", "012.00", "12.000"),
+            Refusal::TiesTypedDifferently },
+        RefusedForm { "FourthAndDrawLineTypedDifferently", withDrawLine(kFourRunners, { "Dee", "Tamsett", "13.000" }),
+            Refusal::TiesTypedDifferently },
+        // A first value of zero ties with the empty second box.
+        RefusedForm { "FirstOfZero", form({ "Ann", "Tamsett", "000000" }), Refusal::TiesTypedDifferently }),
+    [](const ::testing::TestParamInfo<RefusedForm>& info) { return std::string(info.param.name); });
 
 TEST_F(RefusedSaveTest, AMissingEventsFolderStopsTheSaveBeforeAnyScoring)
 {
     fs::remove_all(folder.root() / "data/athletics/events");
-    const SaveOutcome outcome = saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    const SaveOutcome outcome = saveNewResult(kFourRunners);
     EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_NE(outcome.messages[0].find(kResultPath), std::string::npos) << outcome.messages[0];
@@ -458,9 +456,7 @@ TEST_F(ResultSavingTest, ABlankDrawLineCountsAsUntouched)
     for (const std::string& name : { std::string(), std::string("   ") }) {
         fs::remove(folder.root() / kResultOnDisk);
         reloadMain();
-        ResultForm entered = fourRunners("010.00", "011.00", "012.00", "013.00");
-        entered.drawLine = { name, "", "  " };
-        const SaveOutcome outcome = saveNewResult(entered);
+        const SaveOutcome outcome = saveNewResult(withDrawLine(kFourRunners, { name, "", "  " }));
         EXPECT_EQ(outcome.refusal, Refusal::None) << '"' << name << '"';
         EXPECT_EQ(folder.read(kResultOnDisk),
             crlf({ "Ann", "Tamsett", "010.00", "Bea", "Brindrel", "011.00", "Cat", "Corrow", "012.00", "Dan",
@@ -471,17 +467,13 @@ TEST_F(ResultSavingTest, ABlankDrawLineCountsAsUntouched)
 
     // The edit follows the same rule.
     openResultForEditing();
-    ResultForm edited = fourRunners("010.00", "011.00", "012.00", "013.00");
-    edited.drawLine = { "   ", "", "" };
-    EXPECT_EQ(saveEditedResult(edited).refusal, Refusal::None);
+    EXPECT_EQ(saveEditedResult(withDrawLine(kFourRunners, { "   ", "", "" })).refusal, Refusal::None);
     expectTotals({ 26, 32, 38, 44 });
 }
 
 TEST_F(ResultSavingTest, ABlankDrawLineBesideATieIsStoredWithTheNameCleared)
 {
-    ResultForm entered = fourRunners("010.00", "010.00", "012.00", "013.00");
-    entered.drawLine = { "  ", "", "" };
-    saveNewResult(entered);
+    saveNewResult(withDrawLine(fourRunners("010.00", "010.00", "012.00", "013.00"), { "  ", "", "" }));
     EXPECT_EQ(folder.read(kResultOnDisk),
         crlf({ "Draw", " 1 ", "Ann", "Tamsett", "010.00", "Bea", "Brindrel", "010.00", "Cat", "Corrow", "012.00",
             "Dan", "Elvane", "013.00", "", "", "" }));
@@ -513,7 +505,7 @@ TEST_F(ResultSavingTest, HousePointsThatWouldLeaveTheRangeRefuseTheWholeSave)
     writePointsUpdate({ 32760, 20, 30, 40 });
     reloadMain();
     const ScoredFiles before = scoredFiles();
-    const SaveOutcome outcome = saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    const SaveOutcome outcome = saveNewResult(kFourRunners);
     EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_NE(outcome.messages[0].find("Tamsett"), std::string::npos) << outcome.messages[0];
@@ -523,7 +515,7 @@ TEST_F(ResultSavingTest, HousePointsThatWouldLeaveTheRangeRefuseTheWholeSave)
 
 TEST_F(ResultSavingTest, ATakeBackThatWouldLeaveTheRangeIsRefusedWhole)
 {
-    saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    saveNewResult(kFourRunners);
     writePointsUpdate({ -32765, 20, 30, 40 });
     reloadMain();
     const Tree before = snapshot(folder.root() / "data");
@@ -690,9 +682,8 @@ TEST_F(ResultSavingTest, ADrawLineTypedInTheEditWithoutATieIsDroppedAndTheEventS
     saveNewResult(fourRunners("012.00", "013.00", "014.00", "015.00"));
     reloadMain();
     openResultForEditing();
-    ResultForm edited = fourRunners("012.00", "013.00", "014.00", "015.00");
-    edited.drawLine = { "Dee", "Tamsett", "016.00" };
-    const SaveOutcome outcome = saveEditedResult(edited);
+    const SaveOutcome outcome = saveEditedResult(
+        withDrawLine(fourRunners("012.00", "013.00", "014.00", "015.00"), { "Dee", "Tamsett", "016.00" }));
     EXPECT_EQ(outcome.refusal, Refusal::None);
     EXPECT_EQ(folder.read(kResultOnDisk),
         crlf({ "Ann", "Tamsett", "012.00", "Bea", "Brindrel", "013.00", "Cat", "Corrow", "014.00", "Dan", "Elvane",
@@ -714,58 +705,36 @@ TEST_F(ResultSavingTest, AFaultyEditWritesNothingAndThePointsStayTakenBack)
     expectTotals(kStartTotals);
 }
 
-class EditTieTest : public ResultSavingTest {
-protected:
-    void SetUp() override
-    {
-        ResultSavingTest::SetUp();
-        saveNewResult(fourRunners("012.00", "013.00", "014.00", "015.00"));
-        reloadMain();
-        openResultForEditing();
-        opened = scoredFiles();
-    }
-
-    void expectDeletedAndNothingScored() const { expectNoResultAndUnchanged(opened); }
-
-    ScoredFiles opened;
+// A tie typed into an edit deletes the event and scores nothing; the message
+// comes once per tied pair.
+struct TieInEdit {
+    const char* name;
+    ResultForm edited;
+    std::size_t messages;
 };
 
-TEST_F(EditTieTest, ATieDeletesTheEvent)
+class TieTypedIntoAnEdit : public ResultSavingTest, public ::testing::WithParamInterface<TieInEdit> { };
+
+TEST_P(TieTypedIntoAnEdit, DeletesTheEventAndScoresNothing)
 {
-    const SaveOutcome outcome = saveEditedResult(fourRunners("011.00", "011.00", "014.00", "015.00"));
+    saveNewResult(fourRunners("012.00", "013.00", "014.00", "015.00"));
+    reloadMain();
+    openResultForEditing();
+    const ScoredFiles opened = scoredFiles();
+    const SaveOutcome outcome = saveEditedResult(GetParam().edited);
     EXPECT_EQ(outcome.refusal, Refusal::None);
-    EXPECT_EQ(outcome.messages, std::vector<std::string> { std::string(kDrawInEdit) });
-    expectDeletedAndNothingScored();
+    EXPECT_EQ(outcome.messages, std::vector<std::string>(GetParam().messages, std::string(kDrawInEdit)));
+    expectNoResultAndUnchanged(opened);
 }
 
-TEST_F(EditTieTest, TheMessageComesOncePerTiedPair)
-{
-    const SaveOutcome outcome = saveEditedResult(fourRunners("011.00", "011.00", "011.00", "015.00"));
-    EXPECT_EQ(outcome.messages, std::vector<std::string>(2, std::string(kDrawInEdit)));
-    expectDeletedAndNothingScored();
-}
-
-TEST_F(EditTieTest, EqualValuesTypedDifferentlyStillTie)
-{
-    const SaveOutcome outcome = saveEditedResult(fourRunners("012.50", "12.500", "014.00", "015.00"));
-    EXPECT_EQ(outcome.messages, std::vector<std::string> { std::string(kDrawInEdit) });
-    expectDeletedAndNothingScored();
-}
-
-TEST_F(EditTieTest, AFirstValueOfZeroTiesWithAnEmptySecond)
-{
-    const SaveOutcome outcome = saveEditedResult(form({ "Ann", "Tamsett", "000000" }));
-    EXPECT_EQ(outcome.messages, std::vector<std::string> { std::string(kDrawInEdit) });
-    expectDeletedAndNothingScored();
-}
-
-TEST_F(EditTieTest, ATieWithTheDrawLineDeletesTheEventToo)
-{
-    ResultForm edited = fourRunners("012.00", "013.00", "014.00", "015.00");
-    edited.drawLine = { "Dee", "Tamsett", "015.00" };
-    EXPECT_EQ(saveEditedResult(edited).messages, std::vector<std::string> { std::string(kDrawInEdit) });
-    expectDeletedAndNothingScored();
-}
+INSTANTIATE_TEST_SUITE_P(ResultSaving, TieTypedIntoAnEdit,
+    ::testing::Values(TieInEdit { "ATie", fourRunners("011.00", "011.00", "014.00", "015.00"), 1 },
+        TieInEdit { "ThreeEqual", fourRunners("011.00", "011.00", "011.00", "015.00"), 2 },
+        TieInEdit { "EqualValuesTypedDifferently", fourRunners("012.50", "12.500", "014.00", "015.00"), 1 },
+        TieInEdit { "AFirstValueOfZeroAndAnEmptySecond", form({ "Ann", "Tamsett", "000000" }), 1 },
+        TieInEdit { "ATieWithTheDrawLine",
+            withDrawLine(fourRunners("012.00", "013.00", "014.00", "015.00"), { "Dee", "Tamsett", "015.00" }), 1 }),
+    [](const ::testing::TestParamInfo<TieInEdit>& info) { return std::string(info.param.name); });
 
 // ---- Delete ----
 
@@ -806,7 +775,7 @@ protected:
     {
         switch (step) {
         case Step::Entry:
-            return failureOf(saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00")));
+            return failureOf(saveNewResult(kFourRunners));
         case Step::EditOpen:
             return openResultForEditing().failure;
         case Step::EditSave:
@@ -871,15 +840,14 @@ INSTANTIATE_TEST_SUITE_P(ResultSaving, FaultAtEachFile,
 
 TEST_F(ResultSavingTest, AnEntrySaveEndedAtAnyStepIsWhollyUndoneOrFinishedAtTheNextStart)
 {
-    const SettledEnds ends = endAtEveryCommitStep(folder.root(),
-        [this] { saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00")); });
+    const SettledEnds ends = endAtEveryCommitStep(folder.root(), [this] { saveNewResult(kFourRunners); });
     EXPECT_GE(ends.undone, 9); // the journal, four temporaries, and each rename
     EXPECT_GE(ends.finished, 1);
 }
 
 TEST_F(ResultSavingTest, AMissingAgeChampionFileOrFolderRefusesTheSaveAndTheOpening)
 {
-    saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    saveNewResult(kFourRunners);
     reloadMain();
     fs::rename(folder.root() / "data/athletics/individuals/12", folder.root() / "data/athletics/individuals/x");
     const Tree before = snapshot(folder.root() / "data");
@@ -898,7 +866,7 @@ TEST_F(ResultSavingTest, ARecordsFileThatCannotBeReadRefusesTheSave)
 {
     fs::remove(folder.root() / kRecordsOnDisk);
     fs::create_directory(folder.root() / kRecordsOnDisk);
-    const SaveOutcome outcome = saveNewResult(fourRunners("010.00", "011.00", "012.00", "013.00"));
+    const SaveOutcome outcome = saveNewResult(kFourRunners);
     EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
     ASSERT_EQ(outcome.messages.size(), 1u);
     EXPECT_NE(outcome.messages[0].find("data\\Athletics.dat"), std::string::npos) << outcome.messages[0];

@@ -81,11 +81,7 @@ protected:
         testing_support::putCarnivalFile(*folder, "Athletics", "2010");
         folder->write("data/athletics/events.dat", " 1 \r\n100m\r\n");
     }
-    frmAbout* openAbout()
-    {
-        click(Forms::show<frmMain>(), "cmdAbout");
-        return Forms::find<frmAbout>();
-    }
+    frmAbout* openAbout() { return openFromMain<frmAbout>("cmdAbout"); }
     // A folder holding MSINFO32.EXE, registered as the program's location.
     std::string registerMsinfoFolder()
     {

@@ -26,7 +26,6 @@
 #include "tools/quillmere/Form1.h"
 #include "tools/sablewick/Form1.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -107,12 +106,6 @@ protected:
         return box ? box->toPlainText() : QString();
     }
 
-    void chooseGroup(QWidget* window, const char* age, const char* sex)
-    {
-        child<QComboBox>(window, "cboage")->setCurrentText(age);
-        child<QComboBox>(window, "cboSex")->setCurrentText(sex);
-    }
-
     // Every printout of the print menu, in one sitting.
     void printEverything()
     {
@@ -142,7 +135,7 @@ protected:
         click(menu, "Command2");
         auto* champions = Forms::find<reports::frmPrintAgeChamps>();
         ASSERT_NE(champions, nullptr);
-        chooseGroup(champions, "12", "Boys");
+        chooseEvent(champions, "12", "Boys", nullptr);
         click(champions, "cmdGo");
         const QStringList ranking = printedLines().filter(QRegularExpression("^line \\[0\\]\\w+ \\w+ +\\["));
         EXPECT_EQ(joined(ranking),
@@ -176,7 +169,7 @@ protected:
         click(menu, "Command2");
         auto* champions = Forms::find<reports::frmViewAgeChamps>();
         ASSERT_NE(champions, nullptr);
-        chooseGroup(champions, "12", "Boys");
+        chooseEvent(champions, "12", "Boys", nullptr);
         click(champions, "cmdGo");
         EXPECT_TRUE(listing(champions).contains("Ann Lee")) << listing(champions).toStdString();
         EXPECT_FALSE(listing(champions).contains("Dev Roe")) << "a competitor without points is left out";

@@ -258,7 +258,7 @@ TEST_F(EditWindowTest, AnUnnamedRowTakesNothingBackAndTotalsMayTurnNegative)
 TEST_F(EditWindowTest, SavingAnEditScoresTheDifferenceBetweenNewAndOld)
 {
     // Entered through the entry window first.
-    frmEnter* chooser = openChooser<frmEnter>("cmdEnter");
+    frmEnter* chooser = openFromMain<frmEnter>("cmdEnter");
     chooseEvent(chooser, "12", "Boys", "100m");
     click(chooser, "cmdGo");
     frmEnter2* entry = Forms::find<frmEnter2>();

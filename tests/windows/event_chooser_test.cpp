@@ -47,8 +47,8 @@ protected:
             *folder, { kBoys12, "data\\athletics\\individuals\\12\\Girls.dat" }, { { "12Boys100m", false } });
     }
 
-    frmEnter* openEnter() { return openChooser<frmEnter>("cmdEnter"); }
-    frmEdit* openEdit() { return openChooser<frmEdit>("cmdEdit"); }
+    frmEnter* openEnter() { return openFromMain<frmEnter>("cmdEnter"); }
+    frmEdit* openEdit() { return openFromMain<frmEdit>("cmdEdit"); }
 
     bool mainVisible() { return Forms::isLoaded<frmMain>() && Forms::find<frmMain>()->isVisible(); }
 };

@@ -38,13 +38,6 @@ protected:
         folder->write("data/points.dat", pointsLine({ 120, 98, 0, -5 }));
     }
 
-    template <class Menu>
-    Menu* openMenu(const char* mainButton)
-    {
-        click(Forms::show<frmMain>(), mainButton);
-        return Forms::find<Menu>();
-    }
-
     // "name caption" of each button in tab order from the first.
     QStringList buttonsInTabOrder(QWidget* window, const char* first)
     {
@@ -58,8 +51,8 @@ protected:
 
 TEST_F(ReportMenuTest, EachMenuOpensBesideTheMainWindowWithItsButtons)
 {
-    frmPrint* print = openMenu<frmPrint>("cmdPrint");
-    frmView* view = openMenu<frmView>("cmdSave");
+    frmPrint* print = openFromMain<frmPrint>("cmdPrint");
+    frmView* view = openFromMain<frmView>("cmdSave");
     ASSERT_TRUE(print && view);
     EXPECT_EQ(print->windowTitle(), "Print What?");
     EXPECT_EQ(buttonsInTabOrder(print, "Command1"),
@@ -127,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Menus, MenuRoads, ::testing::Bool(),
 
 TEST_F(ReportMenuTest, ProgressivePointsPrintTheTotalsOfThePointsFileTwiceInARow)
 {
-    frmPrint* print = openMenu<frmPrint>("cmdPrint");
+    frmPrint* print = openFromMain<frmPrint>("cmdPrint");
     carnival::modDeclareGlobals().houseNames = { "Tamsett", "  Brindrel and Stanmore ", "Corrow", "" };
     click(print, "Command1");
     click(print, "Command1");
@@ -142,7 +135,7 @@ TEST_F(ReportMenuTest, ProgressivePointsPrintTheTotalsOfThePointsFileTwiceInARow
 
 TEST_F(ReportMenuTest, ProgressivePointsWithoutAReadablePointsFileSayWhichFileAndPrintNothing)
 {
-    frmPrint* print = openMenu<frmPrint>("cmdPrint");
+    frmPrint* print = openFromMain<frmPrint>("cmdPrint");
     folder->write("data/points.dat", " 4 \r\n");
     click(print, "Command1");
     std::filesystem::remove(folder->root() / "data/points.dat");
@@ -155,7 +148,7 @@ TEST_F(ReportMenuTest, ProgressivePointsWithoutAReadablePointsFileSayWhichFileAn
 TEST_F(ReportMenuTest, AJobThePrinterRefusesIsReportedInsteadOfDone)
 {
     printout->failure = "The printout could not be written to the file \"x.pdf\".";
-    click(openMenu<frmPrint>("cmdPrint"), "Command1");
+    click(openFromMain<frmPrint>("cmdPrint"), "Command1");
     EXPECT_EQ(printout->transcript().last(), "end");
     expectMessage(0, *printout->failure, 48, "Ostrivale");
     EXPECT_EQ(messages().size(), 1u);
@@ -177,7 +170,7 @@ TEST_F(ReportMenuTest, WithoutAPrinterEachJobIsANewPdfInPrintouts)
     auto owned = std::make_unique<platform::SystemPrintBackend>(platform::SystemPrintBackend::Destination::PdfOnly);
     platform::SystemPrintBackend* pdf = owned.get();
     platform::Printer::setBackend(std::move(owned));
-    frmPrint* print = openMenu<frmPrint>("cmdPrint");
+    frmPrint* print = openFromMain<frmPrint>("cmdPrint");
     QStringList files;
     for (int job = 0; job < 2; ++job) {
         click(print, "Command1");
@@ -209,7 +202,7 @@ TEST_F(ReportMenuTest, APdfThatCannotBeWrittenIsReportedAndLeavesNoFile)
     platform::Printer::setBackend(
         std::make_unique<platform::SystemPrintBackend>(platform::SystemPrintBackend::Destination::PdfOnly));
     carnival::failFileWritesForTests(".pdf");
-    click(openMenu<frmPrint>("cmdPrint"), "Command1");
+    click(openFromMain<frmPrint>("cmdPrint"), "Command1");
     carnival::failFileWritesForTests("");
     expectWarningsNaming((folder->root() / "printouts" / "Progressive Point Score 2").c_str(), 1);
     EXPECT_TRUE(std::filesystem::is_empty(folder->root() / "printouts"));

@@ -30,22 +30,23 @@ protected:
     // Fills the placings from the first row down.
     void fill(QWidget* window, std::initializer_list<ResultRow> placings);
 
-    // Shows the main window and clicks its button for an event chooser.
-    template <class Chooser>
-    Chooser* openChooser(const char* mainButton)
+    // Shows the main window, clicks one of its buttons and returns the
+    // window that button opens, when it is loaded.
+    template <class Window>
+    Window* openFromMain(const char* mainButton)
     {
         click(Forms::show<frmMain>(), mainButton);
-        return Forms::find<Chooser>();
+        return Forms::find<Window>();
     }
-    // Picks the items of an event chooser by their texts; nullptr leaves a
-    // list as it is.
+    // Picks the items of an event chooser (or the age and sex of an
+    // age-champion report) by their texts; nullptr leaves a list as it is.
     void chooseEvent(QWidget* chooser, const char* age, const char* sex, const char* event);
     // The road of the user: the main window's button, the choice, "Go!".
     // Returns the window the chooser handed over to, if any.
     template <class Chooser, class Window>
     Window* openThroughChooser(const char* mainButton, const char* age, const char* sex, const char* event)
     {
-        Chooser* chooser = openChooser<Chooser>(mainButton);
+        Chooser* chooser = openFromMain<Chooser>(mainButton);
         EXPECT_NE(chooser, nullptr);
         if (!chooser)
             return nullptr;
