@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <set>
 #include <sys/file.h>
@@ -54,6 +56,10 @@ void commitStep()
 
 // ---- Plain file steps ----
 
+// No file the programs write comes near this: the largest, a records file
+// for 32767 events, holds about 50 MiB.
+constexpr off_t kLargestDataFile = 64 * 1024 * 1024;
+
 fs::path folderOf(const fs::path& path)
 {
     return path.has_parent_path() ? path.parent_path() : fs::path(".");
@@ -66,18 +72,16 @@ fs::path withSuffix(const fs::path& path, const char* suffix)
     return named;
 }
 
-// The new content waits here until it is renamed into place.
+// A new content, or a copied folder, waits here until it is renamed into place.
 fs::path temporaryFor(const fs::path& path) { return withSuffix(path, ".new~"); }
-// The old content stays here until the commit is complete.
+// The original stays here until the commit is complete.
 fs::path keptOriginalFor(const fs::path& path) { return withSuffix(path, ".old~"); }
 
-// Writes the whole content to a new file, with the given permissions or else
-// the usual ones; the open descriptor, or -1 on any failure (the file then
-// closed).
+// Writes the whole content to a file made new at path, with the given
+// permissions or else the usual ones; the open descriptor, or -1 on any
+// failure (the file then closed).
 int writeWhole(const fs::path& path, std::string_view content, std::optional<mode_t> mode)
 {
-    // A new file, never whatever a link left at this name points to.
-    ::unlink(path.c_str());
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return -1;
@@ -96,6 +100,11 @@ int writeWhole(const fs::path& path, std::string_view content, std::optional<mod
         }
         done += static_cast<std::size_t>(n);
     }
+#ifdef __linux__
+    // Every new file goes to the disk at once; the syncs that follow then
+    // mostly wait for writes already under way.
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
     return fd;
 }
 
@@ -103,28 +112,6 @@ bool syncAndClose(int fd)
 {
     const bool synced = ::fsync(fd) == 0;
     return ::close(fd) == 0 && synced;
-}
-
-// Writes and syncs a small file, then renames it into place.
-bool writeDurably(const fs::path& path, std::string_view content)
-{
-    const fs::path temporary = temporaryFor(path);
-    const int fd = writeWhole(temporary, content, std::nullopt);
-    if (fd >= 0 && syncAndClose(fd) && ::rename(temporary.c_str(), path.c_str()) == 0)
-        return true;
-    ::unlink(temporary.c_str());
-    return false;
-}
-
-void startWriteback(int fd)
-{
-#ifdef __linux__
-    // All temporaries go to the disk together; the syncs that follow then
-    // mostly wait for writes already under way.
-    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-#else
-    (void)fd;
-#endif
 }
 
 bool syncFolder(const fs::path& folder)
@@ -142,6 +129,13 @@ bool isThere(const fs::path& path)
 {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
+}
+
+// A real folder, not a link to one.
+bool isFolder(const fs::path& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 DataFileError cannotWrite(const std::string& programPath)
@@ -175,47 +169,129 @@ private:
     int fd_;
 };
 
+// ---- What a commit does ----
+// Folder steps come first, in the order staged, then the files. The names a
+// commit uses beside a file (its temporary and its kept original) are free
+// when it starts, so whatever stands there later is its own.
+
+enum class Kind : char { Move = 'M', Copy = 'N', Replace = 'R', Create = 'C', Delete = 'D' };
+
+struct Step {
+    Kind kind;
+    fs::path path {};           // the file, or the folder's new place
+    fs::path from {};           // the folder moved or copied
+    std::string programPath {}; // the name the user knows the file or folder by
+    std::uint64_t hash = 0;     // of the new content
+    const std::string* content = nullptr;
+    std::optional<mode_t> mode {}; // the original's permissions, kept by its replacement
+    std::optional<std::pair<uid_t, gid_t>> owner {};
+    bool inFolderToCome = false; // its temporary is written once the folder steps are made
+
+    bool isFolder() const { return kind == Kind::Move || kind == Kind::Copy; }
+    bool keepsOriginal() const { return kind == Kind::Replace || kind == Kind::Delete; }
+    bool writes() const { return kind == Kind::Replace || kind == Kind::Create; }
+};
+
+std::uint64_t contentHash(std::string_view bytes)
+{
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
+    std::uint64_t hash = 0xCBF29CE484222325ULL ^ bytes.size();
+    const auto mix = [&hash](std::uint64_t word) {
+        hash = (hash ^ word) * kMultiplier;
+        hash ^= hash >> 32;
+    };
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, 8);
+        mix(word);
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, bytes.data() + at, bytes.size() - at);
+    mix(tail);
+    return hash;
+}
+
+// True when a regular file (not a link) stands at path with exactly the content.
+bool holdsContent(const fs::path& path, std::uint64_t hash)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    try {
+        return contentHash(readResolvedFile(path, path.string())) == hash;
+    } catch (const DataFileError&) {
+        return false;
+    }
+}
+
 // ---- The journal ----
-// A commit names each of its folders and files in the journal, with what will
-// happen to it, before it changes any of them; once everything is in place
-// the journal is renamed to mark the commit finished. A journal found
-// unfinished is undone, a finished one tidied up. It lies in the working
-// folder, which no commit moves.
+// Written whole under its pending name, with a last line that proves it is
+// whole, and synced with the new contents before any file is replaced; it
+// takes its own name as the first of the renames. One line a step, fields
+// apart by tabs:
+//   M <from> <to>   N <from> <to>   R <hash> <path>   C <hash> <path>   D <path>
+//   E <hash of every line above>
+// It lies in the working folder, which no commit moves.
 
 const fs::path kJournal("commit.journal");
-const fs::path kFinishedJournal("commit.journal.done");
+const fs::path kPendingJournal("commit.journal.new~");
 
-enum class Action : char { Replace = 'R', Create = 'C', Delete = 'D' };
+// The folders below the working folder that commits change.
+constexpr std::string_view kCommitFolders[] = { "data", "pristine data", "printouts" };
 
-struct PlannedFile {
-    Action action;
-    fs::path path;
-    std::string programPath;            // the name the user knows the file by
-    const std::string* content = nullptr; // nothing for a deletion
-    struct stat original {};            // the file as it stood, unless created
-};
+std::string hexOf(std::uint64_t value)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
 
-// A folder moved, or a folder tree copied, to where nothing stood.
-struct PlannedFolder {
-    bool copy = false;
-    fs::path from, to;
-    std::string programPath; // the folder moved or copied, for messages
-};
+// A path of the shape commits write: relative, with no empty, "." or ".."
+// component, no control character and no link among the folders on the
+// way, below one of the folders commits change; or, for a deletion, a file
+// of the working folder itself (the set-up pass removes old work files
+// there), never the journal. The last component may be anything: a commit
+// renames what stands there, it never goes through it.
+bool isCommitPath(const std::string& text, Kind kind)
+{
+    if (text.empty() || text.front() == '/'
+        || std::any_of(text.begin(), text.end(), [](char c) { return std::iscntrl(static_cast<unsigned char>(c)); }))
+        return false;
+    std::vector<std::string> parts;
+    for (std::size_t start = 0, end; start <= text.size(); start = end + 1) {
+        end = std::min(text.find('/', start), text.size());
+        parts.push_back(text.substr(start, end - start));
+    }
+    if (std::any_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty() || p == "." || p == ".."; }))
+        return false;
+    if (parts.size() == 1)
+        return kind == Kind::Delete && normalised(text).rfind(kJournal.string(), 0) != 0;
+    if (std::none_of(std::begin(kCommitFolders), std::end(kCommitFolders),
+            [&parts](std::string_view folder) { return normalised(parts.front()) == folder; }))
+        return false;
+    fs::path folder;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        folder /= parts[i];
+        if (isThere(folder) && !isFolder(folder))
+            return false;
+    }
+    return true;
+}
 
-struct Plan {
-    std::vector<PlannedFolder> folders; // in the order they are made
-    std::vector<PlannedFile> files;
-};
-
-std::string journalText(const Plan& plan)
+std::string journalText(const std::vector<Step>& steps)
 {
     std::string text;
-    for (const PlannedFolder& folder : plan.folders)
-        text += folder.copy ? "N " + folder.to.string() + '\n'
-                            : "M " + folder.from.string() + '\t' + folder.to.string() + '\n';
-    for (const PlannedFile& file : plan.files)
-        text += std::string(1, static_cast<char>(file.action)) + ' ' + file.path.string() + '\n';
-    return text;
+    for (const Step& step : steps) {
+        text += static_cast<char>(step.kind);
+        text += '\t';
+        if (step.isFolder())
+            text += step.from.string() + '\t';
+        else if (step.writes())
+            text += hexOf(step.hash) + '\t';
+        text += step.path.string() + '\n';
+    }
+    return text + "E\t" + hexOf(contentHash(text)) + '\n';
 }
 
 // How messages name a path read back from the journal: as the program does.
@@ -225,30 +301,85 @@ std::string programPathOf(std::string path)
     return path;
 }
 
-// One line of the journal into the plan; lines of no known form are passed over.
-void readJournalLine(const std::string& line, Plan& plan)
+DataFileError untrustedJournal(const fs::path& journal, const std::string& why)
 {
-    if (line.size() < 3 || line[1] != ' ')
-        return;
-    const std::string rest = line.substr(2);
-    if (std::string_view("RCD").find(line[0]) != std::string_view::npos) {
-        plan.files.push_back({ static_cast<Action>(line[0]), fs::path(rest), programPathOf(rest) });
-    } else if (line[0] == 'N') {
-        plan.folders.push_back({ true, {}, fs::path(rest), programPathOf(rest) });
-    } else if (line[0] == 'M' && rest.find('\t') != std::string::npos) {
-        const std::string from = rest.substr(0, rest.find('\t'));
-        plan.folders.push_back({ false, fs::path(from), fs::path(rest.substr(from.size() + 1)), programPathOf(from) });
-    }
+    return DataFileError(journal.string(),
+        why + " So the change it records was neither finished nor undone, and no file was touched. Please check "
+              "the data files (or put back a copy of the program folder), then move the journal elsewhere.");
 }
 
-Plan readJournal(const fs::path& journal)
+std::vector<std::string> fieldsOf(const std::string& line)
 {
-    const std::string text = readResolvedFile(journal, journal.string());
-    Plan plan;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        readJournalLine(text.substr(start, end - start), plan);
-    return plan;
+    std::vector<std::string> fields;
+    for (std::size_t start = 0, end; start <= line.size(); start = end + 1) {
+        end = std::min(line.find('\t', start), line.size());
+        fields.push_back(line.substr(start, end - start));
+    }
+    return fields;
+}
+
+// One line of the journal as a step; nothing when it is of no known form.
+std::optional<Step> stepOf(const std::string& line)
+{
+    const std::vector<std::string> fields = fieldsOf(line);
+    if (fields.front().size() != 1)
+        return std::nullopt;
+    Step step { static_cast<Kind>(fields.front()[0]) };
+    const bool hashed = step.writes();
+    const std::size_t expected = step.isFolder() || hashed ? 3 : step.kind == Kind::Delete ? 2 : 0;
+    if (expected == 0 || fields.size() != expected)
+        return std::nullopt;
+    step.path = fields.back();
+    step.programPath = programPathOf(fields.back());
+    if (step.isFolder()) {
+        step.from = fields[1];
+        step.programPath = programPathOf(fields[1]);
+    }
+    if (hashed) {
+        char* end = nullptr;
+        step.hash = std::strtoull(fields[1].c_str(), &end, 16);
+        if (fields[1].size() != 16 || *end != '\0')
+            return std::nullopt;
+    }
+    return step;
+}
+
+// The steps of a journal, or the reason it cannot be trusted.
+std::vector<Step> readJournal(const fs::path& journal)
+{
+    std::string text;
+    try {
+        text = readResolvedFile(journal, journal.string());
+    } catch (const DataFileError& error) {
+        throw untrustedJournal(journal, "It cannot be read: " + error.problem());
+    }
+    const std::size_t last = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
+    const std::size_t endLine = last == std::string::npos ? 0 : last + 1;
+    if (text.empty() || text.back() != '\n' || text.compare(endLine, 2, "E\t") != 0
+        || text.substr(endLine + 2, text.size() - endLine - 3) != hexOf(contentHash(text.substr(0, endLine))))
+        throw untrustedJournal(journal, "It is damaged: it is not the whole record of a change.");
+    std::vector<Step> steps;
+    for (std::size_t start = 0, end; start < endLine; start = end + 1) {
+        end = text.find('\n', start);
+        const std::optional<Step> step = stepOf(text.substr(start, end - start));
+        if (!step)
+            throw untrustedJournal(journal, "It is damaged: a line of it is of no known form.");
+        for (const fs::path& path : { step->path, step->from })
+            if (!(path.empty() && !step->isFolder()) && !isCommitPath(path.string(), step->kind))
+                throw untrustedJournal(journal,
+                    "It names \"" + programPathOf(path.string()) + "\", which is not a data file of the program.");
+        steps.push_back(*step);
+    }
+    return steps;
+}
+
+// ---- Planning ----
+
+DataFileError inTheWay(const fs::path& path)
+{
+    return DataFileError(programPathOf(path.string()),
+        "a file the change to the data files did not make stands at this name, which the change uses. "
+        "Please move it elsewhere.");
 }
 
 bool isReadOnly(const fs::path& path, const struct stat& info)
@@ -256,50 +387,106 @@ bool isReadOnly(const fs::path& path, const struct stat& info)
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-// Checks one staged change before anything is written, and says what the
-// commit will do with the file. Throws why the change cannot go ahead.
-PlannedFile plannedChange(const fs::path& path, const std::string& programPath, const std::string* content,
-    const std::set<fs::path>& foldersToCome)
+bool isBelow(const fs::path& path, const fs::path& folder)
 {
-    PlannedFile file { Action::Create, path, programPath, content };
-    const bool exists = ::stat(path.c_str(), &file.original) == 0;
-    if (exists)
-        file.action = content ? Action::Replace : Action::Delete;
-    if (!content) {
-        if (!exists || !S_ISREG(file.original.st_mode))
-            throw DataFileError(programPath, exists ? "the file cannot be deleted." : "the file is missing.");
-        if (injectedFailureHits(programPath, FileFault::Write))
-            throw DataFileError(programPath, "the file cannot be deleted.");
-    } else {
-        std::error_code ec;
-        if (!foldersToCome.count(folderOf(path)) && !fs::is_directory(folderOf(path), ec))
-            throw DataFileError(programPath, "its folder does not exist.");
-        if (exists && S_ISDIR(file.original.st_mode))
-            throw DataFileError(programPath, "a folder of that name is in the way.");
-        const fs::path temporary = temporaryFor(path);
-        if ((fs::exists(temporary, ec) && !fs::is_regular_file(temporary, ec))
-            || injectedFailureHits(programPath, FileFault::Write))
-            throw cannotWrite(programPath);
+    const auto [end, rest] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+    return end == folder.end() && rest != path.end();
+}
+
+// Where the file at path stands before the folder steps are made: in the
+// folder that a step brings to its folder, when one does.
+fs::path whereNow(const Step& file, const std::vector<Step>& folderSteps)
+{
+    for (auto step = folderSteps.rbegin(); step != folderSteps.rend(); ++step) {
+        if (isBelow(file.path, step->path))
+            return step->from / fs::relative(file.path, step->path);
+        if (step->kind == Kind::Move && isBelow(file.path, step->from))
+            throw DataFileError(file.programPath, "its folder is moved away by the same change.");
     }
-    if (path.string().find('\n') != std::string::npos) // the journal names a file on one line
-        throw cannotWrite(programPath);
-    if (exists && isReadOnly(path, file.original))
+    return file.path;
+}
+
+// Checks one staged file change before anything is written, and says what
+// the commit will do with the file. Throws why the change cannot go ahead.
+Step plannedFile(const fs::path& path, const std::string& programPath, const std::string* content,
+    const std::vector<Step>& folderSteps)
+{
+    Step file { Kind::Create, path, {}, programPath };
+    if (!isCommitPath(path.string(), content ? Kind::Replace : Kind::Delete))
+        throw DataFileError(programPath, "it is not inside the program's data folders (or is reached through a "
+                                         "link), so it is not changed.");
+    const fs::path now = whereNow(file, folderSteps);
+    file.inFolderToCome = now != path;
+    struct stat original {};
+    const bool exists = ::lstat(now.c_str(), &original) == 0;
+    if (exists && file.inFolderToCome)
+        throw DataFileError(programPath, "the folder brought there already holds a file of that name.");
+    if (exists && S_ISLNK(original.st_mode) && ::stat(now.c_str(), &original) != 0)
+        original.st_mode = S_IFLNK; // a broken link: replaced with the usual permissions
+    if (exists)
+        file.kind = content ? Kind::Replace : Kind::Delete;
+    if (!content) {
+        if (!exists || !S_ISREG(original.st_mode) || injectedFailureHits(programPath, FileFault::Write))
+            throw DataFileError(programPath, exists ? "the file cannot be deleted." : "the file is missing.");
+    } else {
+        if (!isFolder(folderOf(now)))
+            throw DataFileError(programPath, "its folder does not exist.");
+        if (exists && S_ISDIR(original.st_mode))
+            throw DataFileError(programPath, "a folder of that name is in the way.");
+        if (injectedFailureHits(programPath, FileFault::Write))
+            throw cannotWrite(programPath);
+        if (isThere(temporaryFor(now)))
+            throw inTheWay(temporaryFor(path));
+        file.content = content;
+        file.hash = contentHash(*content);
+    }
+    if (exists && isThere(keptOriginalFor(path)))
+        throw inTheWay(keptOriginalFor(path));
+    if (exists && isReadOnly(path, original))
         throw DataFileError(programPath, "the file is read-only.");
+    if (exists && S_ISREG(original.st_mode)) {
+        file.mode = original.st_mode & 07777;
+        file.owner = std::pair(original.st_uid, original.st_gid);
+    }
     return file;
 }
 
 // Checks a folder step before anything is changed: the folder moved or
-// copied must be there.
-PlannedFolder plannedFolder(bool copy, const std::string& fromProgramPath, const std::string& toProgramPath)
+// copied is there, and its new place is free when the step comes.
+Step plannedFolder(bool copy, const std::string& fromProgramPath, const std::string& toProgramPath,
+    const std::vector<Step>& before)
 {
-    PlannedFolder folder { copy, resolvePath(fromProgramPath), resolvePath(toProgramPath), fromProgramPath };
+    Step folder { copy ? Kind::Copy : Kind::Move, resolvePath(toProgramPath), resolvePath(fromProgramPath),
+        fromProgramPath };
     std::error_code ec;
     if (!fs::is_directory(folder.from, ec))
         throw DataFileError(fromProgramPath, "the folder is missing.");
-    if (folder.to.string().find_first_of("\t\n") != std::string::npos
-        || folder.from.string().find_first_of("\t\n") != std::string::npos)
+    if (!isCommitPath(folder.from.string(), folder.kind) || !isCommitPath(folder.path.string(), folder.kind))
         throw DataFileError(toProgramPath, "the folder cannot be made.");
+    const bool vacated = std::any_of(before.begin(), before.end(),
+        [&folder](const Step& step) { return step.kind == Kind::Move && step.from == folder.path; });
+    if (isThere(folder.path) && !vacated)
+        throw DataFileError(toProgramPath, "a folder of that name is in the way.");
+    if (copy && isThere(temporaryFor(folder.path)))
+        throw inTheWay(temporaryFor(folder.path));
     return folder;
+}
+
+// ---- Carrying it out ----
+
+// The new content under its temporary name, with the permissions and owner
+// of the file it replaces; the open descriptor, or -1.
+int writeTemporary(const Step& file)
+{
+    const int fd = writeWhole(temporaryFor(file.path), *file.content, file.mode);
+    if (fd >= 0 && file.owner && (file.owner->first != ::geteuid() || file.owner->second != ::getegid())) {
+        // Only an administrator may give the file back to its owner; a
+        // member of its group may still give it back to the group.
+        if (::fchown(fd, file.owner->first, file.owner->second) != 0) {
+            [[maybe_unused]] const int grouped = ::fchown(fd, static_cast<uid_t>(-1), file.owner->second);
+        }
+    }
+    return fd;
 }
 
 // Every file and folder of a tree, synced, so that a copy is on the disk
@@ -315,192 +502,278 @@ bool syncTree(const fs::path& root)
     return !ec && syncFolder(root);
 }
 
-bool copyTree(const PlannedFolder& folder)
+// Copies the folder tree under the temporary name of its new place.
+bool copyTree(const Step& copy)
 {
     std::error_code ec;
     try {
-        fs::copy(folder.from, folder.to, fs::copy_options::recursive, ec);
+        fs::copy(copy.from, temporaryFor(copy.path), fs::copy_options::recursive, ec);
     } catch (const fs::filesystem_error&) {
         return false; // a folder that cannot be listed half way
     }
-    return !ec && !injectedFailureHits(folder.to.string(), FileFault::Write) && syncTree(folder.to);
+    return !ec && !injectedFailureHits(copy.path.string(), FileFault::Write) && syncTree(temporaryFor(copy.path));
 }
 
-void makeFolders(const std::vector<PlannedFolder>& folders)
+// Writes the journal, the copied folders and the new contents under their
+// temporary names, and syncs them all. Nothing the programs read has changed.
+void prepare(const std::vector<Step>& steps)
 {
-    for (const PlannedFolder& folder : folders) {
+    std::vector<std::pair<int, std::string>> written; // to sync, with the name a failure gives
+    const auto syncAll = [&written] {
+        std::optional<std::string> failed;
+        for (const auto& [fd, name] : written)
+            if (!syncAndClose(fd) && !failed)
+                failed = name;
+        written.clear();
+        return failed;
+    };
+    commitStep();
+    const int journal = writeWhole(kPendingJournal, journalText(steps), std::nullopt);
+    if (journal < 0)
+        throw cannotWrite(kJournal.string());
+    written.emplace_back(journal, kJournal.string());
+    for (const Step& step : steps) {
+        if (step.kind == Kind::Copy) {
+            commitStep();
+            if (!copyTree(step)) {
+                syncAll();
+                throw DataFileError(step.programPath, "the folder cannot be copied (is the disk full?).");
+            }
+        } else if (step.writes() && !step.inFolderToCome) {
+            commitStep();
+            const int fd = writeTemporary(step);
+            if (fd < 0) {
+                syncAll();
+                throw cannotWrite(step.programPath);
+            }
+            written.emplace_back(fd, step.programPath);
+        }
+    }
+    if (const std::optional<std::string> failed = syncAll())
+        throw cannotWrite(*failed);
+    if (!syncFolder("."))
+        throw cannotWrite(kJournal.string());
+}
+
+// Syncs each folder the steps change once, the working folder (with the
+// journal) among them; the name a failure gives, or nothing. A folder that
+// is not there (one an undo took away again) has nothing to sync.
+std::optional<std::string> syncFoldersOf(const std::vector<Step>& steps)
+{
+    std::map<fs::path, std::string> folders { { fs::path("."), kJournal.string() } };
+    for (const Step& step : steps) {
+        folders.emplace(folderOf(step.path), step.programPath);
+        if (step.isFolder())
+            folders.emplace(folderOf(step.from), step.programPath);
+    }
+    for (const auto& [folder, name] : folders)
+        if (isFolder(folder) && !syncFolder(folder))
+            return name;
+    return std::nullopt;
+}
+
+bool renamed(const fs::path& from, const fs::path& to)
+{
+    commitStep();
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// Makes one step: a folder renamed into place, or a file's original moved
+// to its second name and the new content renamed into place.
+void makeStep(const Step& step)
+{
+    if (step.kind == Kind::Move || step.kind == Kind::Copy) {
+        if (!renamed(step.kind == Kind::Move ? step.from : temporaryFor(step.path), step.path))
+            throw DataFileError(step.programPath,
+                step.kind == Kind::Move ? "the folder cannot be moved." : "the folder cannot be copied.");
+        return;
+    }
+    const DataFileError failure = step.kind == Kind::Delete ? DataFileError(step.programPath, "the file cannot be deleted.")
+                                                            : cannotReplace(step.programPath);
+    if (injectedFailureHits(step.programPath, FileFault::Replace))
+        throw failure;
+    if (step.keepsOriginal() && !renamed(step.path, keptOriginalFor(step.path)))
+        throw failure;
+    if (step.inFolderToCome) {
         commitStep();
-        if (folder.copy ? !copyTree(folder) : ::rename(folder.from.c_str(), folder.to.c_str()) != 0)
-            throw DataFileError(folder.programPath,
-                folder.copy ? "the folder cannot be copied (is the disk full?)." : "the folder cannot be moved.");
-        syncFolder(folderOf(folder.to));
-        syncFolder(folderOf(folder.from));
+        const int fd = writeTemporary(step);
+        if (fd < 0 || !syncAndClose(fd))
+            throw cannotWrite(step.programPath);
+    }
+    if (step.writes() && !renamed(temporaryFor(step.path), step.path))
+        throw failure;
+}
+
+// The journal takes its own name, then every step is made and the folders
+// synced.
+void makeSteps(const std::vector<Step>& steps)
+{
+    commitStep();
+    if (::rename(kPendingJournal.c_str(), kJournal.c_str()) != 0)
+        throw cannotWrite(kJournal.string());
+    for (const Step& step : steps)
+        makeStep(step);
+    if (const std::optional<std::string> failed = syncFoldersOf(steps))
+        throw cannotWrite(*failed);
+}
+
+void removeJournals()
+{
+    commitStep();
+    removeIfThere(kJournal);
+    removeIfThere(kPendingJournal);
+}
+
+// ---- Settling ----
+
+bool isMade(const Step& step)
+{
+    switch (step.kind) {
+    case Kind::Move:
+        return isFolder(step.path);
+    case Kind::Copy:
+        return isFolder(step.path) && !isThere(temporaryFor(step.path));
+    case Kind::Delete:
+        return !isThere(step.path);
+    case Kind::Replace:
+    case Kind::Create:
+        break;
+    }
+    return holdsContent(step.path, step.hash);
+}
+
+// True when two folder trees hold the same folders and files, byte for byte.
+bool sameTree(const fs::path& a, const fs::path& b)
+{
+    const auto listing = [](const fs::path& root) {
+        std::map<std::string, std::optional<std::string>> entries; // a folder holds nothing
+        std::error_code ec;
+        for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().lexically_relative(root).string();
+            entries[name] = it->is_directory(ec) ? std::nullopt
+                                                 : std::optional(readResolvedFile(it->path(), it->path().string()));
+        }
+        return ec ? std::nullopt : std::optional(entries);
+    };
+    try {
+        const auto entries = listing(a);
+        return entries && entries == listing(b);
+    } catch (const DataFileError&) {
+        return false;
     }
 }
 
-// Nothing stood at a move's new place when the commit began, and nothing
-// else makes a folder there meanwhile.
-bool moveMade(const PlannedFolder& move)
+// Takes back a copied folder. Made at a place a move of the same change
+// vacates, it is the original folder there until that move is made; and it
+// goes only while it is still a copy of its template, so no undo removes a
+// folder the commit did not make.
+bool revertCopy(const Step& copy, const std::vector<Step>& steps)
 {
-    return isThere(move.to);
-}
-
-// Takes back one folder step. A copy is removed only where it cannot be the
-// folder a move of the same commit has not yet taken away, or has put back.
-bool undoFolder(const PlannedFolder& folder, const std::vector<PlannedFolder>& all)
-{
+    const fs::path temporary = temporaryFor(copy.path);
+    const auto vacating = std::find_if(steps.begin(), steps.end(),
+        [&copy](const Step& step) { return step.kind == Kind::Move && step.from == copy.path; });
+    const bool made = isFolder(copy.path) && !isThere(temporary) && (vacating == steps.end() || isMade(*vacating));
+    if (made && !(sameTree(copy.from, copy.path) && ::rename(copy.path.c_str(), temporary.c_str()) == 0))
+        return false;
     std::error_code ec;
-    if (!folder.copy)
-        return !moveMade(folder) || isThere(folder.from) || ::rename(folder.to.c_str(), folder.from.c_str()) == 0;
-    const auto vacating = std::find_if(all.begin(), all.end(),
-        [&folder](const PlannedFolder& move) { return !move.copy && move.from == folder.to; });
-    if (vacating == all.end() || moveMade(*vacating))
-        fs::remove_all(folder.to, ec);
+    if (isFolder(temporary))
+        fs::remove_all(temporary, ec);
     return !ec;
 }
 
-// Writes every new content to its temporary, with the permissions and owner
-// of the file it replaces, and syncs them all.
-void writeTemporaries(const std::vector<PlannedFile>& plan)
+// Puts one step back as it was before the commit, from whatever state a
+// crash left it in; false when something could not be put back. An
+// original goes back to its place in one rename, so it is never lost.
+bool revert(const Step& step, const std::vector<Step>& steps)
 {
-    std::vector<std::pair<int, const PlannedFile*>> written;
-    const auto syncAll = [&written] {
-        const PlannedFile* failed = nullptr;
-        for (const auto& [fd, file] : written)
-            if (!syncAndClose(fd) && !failed)
-                failed = file;
-        return failed;
-    };
-    for (const PlannedFile& file : plan) {
-        if (!file.content)
-            continue;
-        commitStep();
-        const bool replacing = file.action == Action::Replace;
-        const int fd = writeWhole(temporaryFor(file.path), *file.content,
-            replacing ? std::optional<mode_t>(file.original.st_mode & 07777) : std::nullopt);
-        if (fd < 0) {
-            syncAll();
-            throw cannotWrite(file.programPath);
-        }
-        if (replacing && (file.original.st_uid != ::geteuid() || file.original.st_gid != ::getegid())) {
-            // Only an administrator may give the file back to its owner; a
-            // member of its group may still give it back to the group.
-            if (::fchown(fd, file.original.st_uid, file.original.st_gid) != 0) {
-                [[maybe_unused]] const int grouped = ::fchown(fd, static_cast<uid_t>(-1), file.original.st_gid);
-            }
-        }
-        startWriteback(fd);
-        written.emplace_back(fd, &file);
+    const fs::path kept = keptOriginalFor(step.path);
+    switch (step.kind) {
+    case Kind::Move:
+        return !isThere(step.path) || (!isThere(step.from) && ::rename(step.path.c_str(), step.from.c_str()) == 0);
+    case Kind::Copy:
+        return revertCopy(step, steps);
+    case Kind::Create:
+        removeIfThere(temporaryFor(step.path));
+        return !holdsContent(step.path, step.hash) || ::unlink(step.path.c_str()) == 0;
+    case Kind::Replace:
+    case Kind::Delete:
+        break;
     }
-    if (const PlannedFile* failed = syncAll())
-        throw cannotWrite(failed->programPath);
+    if (step.writes())
+        removeIfThere(temporaryFor(step.path));
+    if (!isThere(kept))
+        return true;
+    if (isThere(step.path) && !(step.writes() && holdsContent(step.path, step.hash)))
+        return false; // something the commit did not make stands in the original's place
+    return !injectedFailureHits(step.programPath, FileFault::Restore) && ::rename(kept.c_str(), step.path.c_str()) == 0;
 }
 
-// Keeps each original under its second name, then renames the new content
-// into place or deletes the file.
-void replaceFiles(const std::vector<PlannedFile>& plan)
-{
-    for (const PlannedFile& file : plan) {
-        const DataFileError failure = file.content ? cannotReplace(file.programPath)
-                                                   : DataFileError(file.programPath, "the file cannot be deleted.");
-        if (file.action != Action::Create) {
-            const fs::path kept = keptOriginalFor(file.path);
-            commitStep();
-            if (!removeIfThere(kept) || ::link(file.path.c_str(), kept.c_str()) != 0)
-                throw failure;
-        }
-        commitStep();
-        const bool done = !injectedFailureHits(file.programPath, FileFault::Replace)
-            && (file.content ? ::rename(temporaryFor(file.path).c_str(), file.path.c_str())
-                             : ::unlink(file.path.c_str()))
-                == 0;
-        if (!done)
-            throw failure;
-    }
-}
-
-void syncFolders(const std::vector<PlannedFile>& plan)
-{
-    std::map<fs::path, const PlannedFile*> folders;
-    for (const PlannedFile& file : plan)
-        folders.emplace(folderOf(file.path), &file);
-    for (const auto& [folder, file] : folders)
-        if (!syncFolder(folder))
-            throw cannotWrite(file->programPath);
-}
-
-// The commit is complete once the journal has its finished name.
-void markFinished()
-{
-    commitStep();
-    if (::rename(kJournal.c_str(), kFinishedJournal.c_str()) != 0)
-        throw cannotWrite(kJournal.string());
-    syncFolder(".");
-}
-
-// Puts every file and folder of an unfinished commit back as it was before
-// the commit: the files first, then the folders, last made first.
-void undo(const Plan& plan)
+// Puts every step of an unfinished commit back, the last made first. The
+// journal goes only once everything is back and synced; until then each
+// start tries again.
+void undo(const std::vector<Step>& steps)
 {
     std::optional<std::string> failed;
-    std::set<fs::path> folders;
-    for (const PlannedFile& file : plan.files) {
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
         commitStep();
-        removeIfThere(temporaryFor(file.path));
-        const fs::path kept = keptOriginalFor(file.path);
-        bool restored = true;
-        if (isThere(kept)) { // the original and its second name may be one file: then only the name goes
-            restored = ::rename(kept.c_str(), file.path.c_str()) == 0;
-            removeIfThere(kept);
-        }
-        else if (file.action == Action::Create)
-            restored = removeIfThere(file.path);
-        if (!restored && !failed)
-            failed = file.programPath;
-        folders.insert(folderOf(file.path));
+        if (!revert(*step, steps) && !failed)
+            failed = step->programPath;
     }
-    for (auto folder = plan.folders.rbegin(); folder != plan.folders.rend(); ++folder) {
-        commitStep();
-        if (!undoFolder(*folder, plan.folders) && !failed)
-            failed = folder->programPath;
-        folders.insert(folderOf(folder->to));
-        folders.insert(folderOf(folder->from));
-    }
-    for (const fs::path& folder : folders)
-        syncFolder(folder);
+    if (const std::optional<std::string> unsynced = syncFoldersOf(steps); !failed)
+        failed = unsynced;
     if (failed)
         throw DataFileError(*failed, "an unfinished change to it could not be undone.");
-    commitStep();
-    removeIfThere(kFinishedJournal);
-    removeIfThere(kJournal);
-    syncFolder(".");
+    removeJournals();
 }
 
-// Removes what a finished commit kept of the old files.
-void tidyUp(const Plan& plan)
+// Removes what a finished commit kept of the old files, then the journal.
+void tidyUp(const std::vector<Step>& steps)
 {
-    for (const PlannedFile& file : plan.files) {
+    for (const Step& step : steps) {
+        if (step.isFolder())
+            continue;
         commitStep();
-        removeIfThere(keptOriginalFor(file.path));
-        removeIfThere(temporaryFor(file.path));
+        if (step.keepsOriginal())
+            removeIfThere(keptOriginalFor(step.path));
+        if (step.writes())
+            removeIfThere(temporaryFor(step.path));
     }
-    commitStep();
-    removeIfThere(kFinishedJournal);
+    removeJournals();
+}
+
+void settle(const std::vector<Step>& steps)
+{
+    if (std::all_of(steps.begin(), steps.end(), isMade))
+        tidyUp(steps);
+    else
+        undo(steps);
 }
 
 void settleLocked()
 {
-    removeIfThere(temporaryFor(kJournal)); // a journal cut short while written: nothing else was changed
-    if (isThere(kFinishedJournal))
-        tidyUp(readJournal(kFinishedJournal));
-    if (isThere(kJournal))
-        undo(readJournal(kJournal));
+    if (isThere(kJournal)) {
+        settle(readJournal(kJournal));
+        return;
+    }
+    if (!isThere(kPendingJournal))
+        return;
+    // Cut short while the journal and the new contents were written, before
+    // any file was replaced: a whole journal names the temporaries to remove.
+    std::vector<Step> steps;
+    try {
+        steps = readJournal(kPendingJournal);
+    } catch (const DataFileError&) {
+        removeJournals();
+        return;
+    }
+    settle(steps);
 }
 
 } // namespace
+
 std::string readResolvedFile(const fs::path& path, std::string_view programPath)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool missing = fd < 0 && errno == ENOENT;
@@ -509,20 +782,28 @@ std::string readResolvedFile(const fs::path& path, std::string_view programPath)
         throw DataFileError(std::string(programPath),
             missing ? "the file is missing." : "the file cannot be opened for reading.");
     }
+    const auto failure = [fd, programPath](const char* problem) {
+        ::close(fd);
+        return DataFileError(std::string(programPath), problem);
+    };
+    constexpr const char* kTooLarge = "the file is larger than any file of the program, so it was not read.";
+    if (info.st_size > kLargestDataFile)
+        throw failure(kTooLarge);
     // One byte more than the file holds, so that its end is seen without
     // growing the buffer; a file that grew meanwhile is read whole all the same.
     std::string content(static_cast<std::size_t>(info.st_size) + 1, '\0');
     std::size_t done = 0;
     for (;;) {
-        if (done == content.size())
-            content.resize(content.size() * 2);
+        if (done == content.size()) {
+            if (done > static_cast<std::size_t>(kLargestDataFile))
+                throw failure(kTooLarge);
+            content.resize(std::min(done * 2, static_cast<std::size_t>(kLargestDataFile) + 1));
+        }
         const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            ::close(fd);
-            throw DataFileError(std::string(programPath), "the file cannot be read.");
-        }
+        if (n < 0)
+            throw failure("the file cannot be read.");
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
@@ -575,39 +856,24 @@ void FileTransaction::commit()
         return;
     CommitLock lock;
     settleLocked();
-    if (isThere(kJournal) || isThere(kFinishedJournal))
-        throw DataFileError(kFinishedJournal.string(), "an earlier change cannot be tidied up.");
-    Plan plan;
-    std::set<fs::path> foldersToCome, foldersVacated;
-    for (const FolderStep& step : folderSteps_) {
-        plan.folders.push_back(plannedFolder(step.copy, step.fromProgramPath, step.toProgramPath));
-        const PlannedFolder& folder = plan.folders.back();
-        if (isThere(folder.to) && !foldersVacated.count(folder.to))
-            throw DataFileError(step.toProgramPath, "a folder of that name is in the way.");
-        foldersToCome.insert(folder.to);
-        if (!folder.copy)
-            foldersVacated.insert(folder.from);
-    }
+    std::vector<Step> steps;
+    for (const FolderStep& step : folderSteps_)
+        steps.push_back(plannedFolder(step.copy, step.fromProgramPath, step.toProgramPath, steps));
+    const std::vector<Step> folders = steps;
     for (const auto& [key, change] : changes_)
-        plan.files.push_back(plannedChange(fs::path(key), change.programPath,
-            change.content ? &*change.content : nullptr, foldersToCome));
+        steps.push_back(plannedFile(fs::path(key), change.programPath,
+            change.content ? &*change.content : nullptr, folders));
 
-    commitStep();
-    if (!writeDurably(kJournal, journalText(plan)) || !syncFolder("."))
-        throw cannotWrite(kJournal.string());
     try {
-        makeFolders(plan.folders);
-        writeTemporaries(plan.files);
-        replaceFiles(plan.files);
-        syncFolders(plan.files);
-        markFinished();
+        prepare(steps);
+        makeSteps(steps);
     } catch (...) {
         // Where not everything can be put back, that is the failure to tell;
         // the journal stays, so the next start tries again.
-        undo(plan);
+        undo(steps);
         throw;
     }
-    tidyUp(plan);
+    tidyUp(steps);
     changes_.clear();
     folderSteps_.clear();
     read_.clear();

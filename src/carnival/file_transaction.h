@@ -1,13 +1,14 @@
 #pragma once
 // All-or-nothing changes to data files. An operation stages the new content of
 // every file it changes (and every file it deletes); commit() checks them all,
-// names them in a journal beside the data, writes each new content in full to
-// a temporary beside its file and syncs it, and only then renames the
-// temporaries over the originals, keeping each original's content under a
-// second name until the commit is complete. A failure at any step, a rename
+// writes a journal naming every step beside the new contents, each in full
+// under a temporary name, and syncs them; only then does it move each
+// original to a second name, rename the new contents into place and sync the
+// folders, and last remove the originals. A failure at any step, a rename
 // included, puts every file back as it was; a commit cut short by a crash is
 // finished or undone by settleInterruptedCommit() at the next start of any of
-// the programs, before anything reads the data.
+// the programs, before anything reads the data. No hard links are used, so
+// this works on any disk, FAT and exFAT included.
 
 #include <filesystem>
 #include <map>
@@ -28,7 +29,8 @@ public:
     void moveFolder(std::string_view fromProgramPath, std::string_view toProgramPath);
     // Stages a copy of a folder tree, made where nothing stands once the
     // moves staged before it are made. Folder steps come before the files, in
-    // the order staged, so a file may be staged in a folder's new place.
+    // the order staged, so a file may be staged in a folder's new place
+    // (where the folder moved there holds no file of that name).
     void copyFolder(std::string_view fromProgramPath, std::string_view toProgramPath);
 
     bool empty() const { return changes_.empty() && folderSteps_.empty(); }
@@ -41,8 +43,9 @@ public:
 
     // Carries out every staged change. Throws DataFileError naming the first
     // file that could not be written, replaced or deleted (a file the user
-    // may not write counts as such); nothing is changed then. A replaced file
-    // keeps its permissions.
+    // may not write counts as such, and so does one whose temporary or
+    // second name is taken by a file the commit did not make); nothing is
+    // changed then. A replaced file keeps its permissions.
     void commit();
 
 private:
@@ -62,18 +65,22 @@ private:
 // Finishes or undoes a commit that a crash cut short, from the journal it
 // left in the working folder, and removes what it left beside the data files.
 // Every program calls it at start-up; commit() calls it too. Throws
-// DataFileError naming a file that could not be put back.
+// DataFileError naming a file that could not be put back, or naming the
+// journal when it is damaged or names anything but the program's data files;
+// nothing is touched then, and every commit is refused until it is dealt with.
 void settleInterruptedCommit();
 
-// The whole content of the file at a resolved path, read with one open;
-// programPath names it in the DataFileError thrown when it is missing, a
-// folder or unreadable.
+// The whole content of the regular file at a resolved path, read with one
+// open that never waits; programPath names it in the DataFileError thrown
+// when it is missing, not a regular file, unreadable or larger than any file
+// the programs write.
 std::string readResolvedFile(const std::filesystem::path& path, std::string_view programPath);
 
 // Test hooks.
 enum class FileFault {
     Write,   // the file cannot be written, as on a full disk or in a read-only folder
     Replace, // the file is written but cannot be renamed into place or deleted
+    Restore, // an undo cannot put the file's original back, as on a full disk
 };
 // Makes the file layer fail on a file: every change of a file whose program
 // path (compared without regard to case, "\" or "/" alike) ends with `suffix`
