@@ -555,12 +555,13 @@ void prepare(const std::vector<Step>& steps)
         throw cannotWrite(kJournal.string());
 }
 
-// Syncs each folder the steps change once, the working folder (with the
-// journal) among them; the name a failure gives, or nothing. A folder that
-// is not there (one an undo took away again) has nothing to sync.
+// Syncs each folder the steps change once; the name a failure gives, or
+// nothing. A folder that is not there (one an undo took away again) has
+// nothing to sync. The journal's own renames need no sync: under either name
+// a whole journal is acted on.
 std::optional<std::string> syncFoldersOf(const std::vector<Step>& steps)
 {
-    std::map<fs::path, std::string> folders { { fs::path("."), kJournal.string() } };
+    std::map<fs::path, std::string> folders;
     for (const Step& step : steps) {
         folders.emplace(folderOf(step.path), step.programPath);
         if (step.isFolder())
@@ -773,31 +774,44 @@ void settleLocked()
 
 std::string readResolvedFile(const fs::path& path, std::string_view programPath)
 {
+    std::optional<std::string> content = readResolvedFileIfThere(path, programPath, kWholeFile);
+    if (!content)
+        throw DataFileError(std::string(programPath), "the file is missing.");
+    return std::move(*content);
+}
+
+std::optional<std::string> readResolvedFileIfThere(const fs::path& path, std::string_view programPath,
+    std::size_t atMost)
+{
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR))
+        return std::nullopt;
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const bool missing = fd < 0 && errno == ENOENT;
         if (fd >= 0)
             ::close(fd);
-        throw DataFileError(std::string(programPath),
-            missing ? "the file is missing." : "the file cannot be opened for reading.");
+        throw DataFileError(std::string(programPath), "the file cannot be opened for reading.");
     }
     const auto failure = [fd, programPath](const char* problem) {
         ::close(fd);
         return DataFileError(std::string(programPath), problem);
     };
     constexpr const char* kTooLarge = "the file is larger than any file of the program, so it was not read.";
-    if (info.st_size > kLargestDataFile)
+    const bool whole = atMost == kWholeFile;
+    if (whole && info.st_size > kLargestDataFile)
         throw failure(kTooLarge);
+    const std::size_t cap = whole ? static_cast<std::size_t>(kLargestDataFile) + 1 : atMost;
     // One byte more than the file holds, so that its end is seen without
     // growing the buffer; a file that grew meanwhile is read whole all the same.
-    std::string content(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::string content(std::min(static_cast<std::size_t>(info.st_size) + 1, cap), '\0');
     std::size_t done = 0;
     for (;;) {
         if (done == content.size()) {
-            if (done > static_cast<std::size_t>(kLargestDataFile))
+            if (done == cap && !whole)
+                break;
+            if (done == cap)
                 throw failure(kTooLarge);
-            content.resize(std::min(done * 2, static_cast<std::size_t>(kLargestDataFile) + 1));
+            content.resize(std::min(done * 2, cap));
         }
         const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR)

@@ -75,6 +75,11 @@ void settleInterruptedCommit();
 // when it is missing, not a regular file, unreadable or larger than any file
 // the programs write.
 std::string readResolvedFile(const std::filesystem::path& path, std::string_view programPath);
+// The same, or nothing when no file stands there; only the first atMost
+// bytes of a larger file, whatever its size, for a reader that needs no more.
+inline constexpr std::size_t kWholeFile = static_cast<std::size_t>(-1);
+std::optional<std::string> readResolvedFileIfThere(const std::filesystem::path& path, std::string_view programPath,
+    std::size_t atMost = kWholeFile);
 
 // Test hooks.
 enum class FileFault {

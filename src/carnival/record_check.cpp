@@ -1,6 +1,7 @@
 #include "record_check.h"
 
 #include "carnival_state.h"
+#include "file_transaction.h"
 #include "fixed_text.h"
 #include "number_form.h"
 #include "paths.h"
@@ -58,8 +59,9 @@ std::optional<std::string> recordCaption(std::string_view recordsPath, std::stri
     std::string_view eventKind)
 {
     std::optional<std::string> caption;
-    PathScope paths;
-    const std::string content = pathExists(recordsPath) ? readFileContent(recordsPath) : std::string();
+    // Only the records searched are read.
+    const std::string content = readResolvedFileIfThere(resolvePath(recordsPath), recordsPath,
+        kRecordSearchLimit * kRecordSlotSize).value_or(std::string());
     for (const auto& [number, record] : matchingRecords(content, key)) {
         modDeclareGlobals().currentRecord = record;
         if (isUnsetRecord(record))
