@@ -279,6 +279,13 @@ bool isCommitPath(const std::string& text, Kind kind)
     return true;
 }
 
+// The journal's text with its last line, which proves it whole.
+std::string sealed(std::string text)
+{
+    const std::string proof = hexOf(contentHash(text));
+    return text + "E\t" + proof + '\n';
+}
+
 std::string journalText(const std::vector<Step>& steps)
 {
     std::string text;
@@ -291,7 +298,7 @@ std::string journalText(const std::vector<Step>& steps)
             text += hexOf(step.hash) + '\t';
         text += step.path.string() + '\n';
     }
-    return text + "E\t" + hexOf(contentHash(text)) + '\n';
+    return sealed(std::move(text));
 }
 
 // How messages name a path read back from the journal: as the program does.
@@ -908,6 +915,11 @@ void failFileWritesForTests(std::string_view suffix, FileFault fault)
 void endProcessAtCommitStepForTests(int step)
 {
     stepsBeforeEnd = step;
+}
+
+std::string sealJournalForTests(std::string lines)
+{
+    return sealed(std::move(lines));
 }
 
 } // namespace carnival

@@ -98,4 +98,8 @@ void failFileWritesForTests(std::string_view suffix, FileFault fault = FileFault
 inline constexpr int kEndedByTestHook = 86;
 void endProcessAtCommitStepForTests(int step);
 
+// Journal lines ("R\t<hash>\tdata/x.dat\n" and so on) with the last line
+// that makes them a whole journal, as a commit writes it.
+std::string sealJournalForTests(std::string lines);
+
 } // namespace carnival

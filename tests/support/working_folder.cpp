@@ -112,7 +112,8 @@ bool endsAtCommitStep(int step, const std::function<void()>& operation)
     return WIFEXITED(status) && WEXITSTATUS(status) == carnival::kEndedByTestHook;
 }
 
-SettledEnds endAtEveryCommitStep(const fs::path& root, const std::function<void()>& operation)
+SettledEnds endAtEveryCommitStep(const fs::path& root, const std::function<void()>& operation,
+    const std::function<void()>& firstStart)
 {
     const Tree before = snapshot(root);
     EXPECT_FALSE(endsAtCommitStep(0, operation));
@@ -131,6 +132,8 @@ SettledEnds endAtEveryCommitStep(const fs::path& root, const std::function<void(
         restoreSnapshot(root, before);
         if (!endsAtCommitStep(step, operation))
             break;
+        if (firstStart)
+            firstStart();
         const Tree ended = snapshot(root);
         for (int settleStep = 1; settleStep < 1000; ++settleStep) {
             restoreSnapshot(root, ended);

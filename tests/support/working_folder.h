@@ -52,11 +52,13 @@ bool endsAtCommitStep(int step, const std::function<void()>& operation);
 // tree below root as it is now, and settles what it left as the next start
 // of a program would, that too ended at each of its steps in turn and tried
 // again. The tree must then be as before the operation or as after it (a test
-// failure otherwise); says how often it was each.
+// failure otherwise); says how often it was each. A firstStart, when given,
+// runs after each end, before that settling: a start that may fail.
 struct SettledEnds {
     int undone = 0;
     int finished = 0;
 };
-SettledEnds endAtEveryCommitStep(const std::filesystem::path& root, const std::function<void()>& operation);
+SettledEnds endAtEveryCommitStep(const std::filesystem::path& root, const std::function<void()>& operation,
+    const std::function<void()>& firstStart = {});
 
 } // namespace testing_support

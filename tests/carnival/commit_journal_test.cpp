@@ -1,0 +1,226 @@
+// The commit journal trusted no further than the program's data files: a
+// start that cannot put files back, journals the programs did not write, and
+// files no program writes.
+
+#include "carnival/data_error.h"
+#include "carnival/file_transaction.h"
+#include "carnival/text_files.h"
+
+#include "support/working_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+
+using namespace carnival;
+using namespace testing_support;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A working folder with the files the change below touches, and a folder
+// beside it, holding a file with both of a commit's neighbours, that no
+// journal may touch.
+class CommitJournalTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.write("data/points.dat", "old points");
+        folder.write("data/athletics.dat", "old records");
+        folder.write("data/carnival.dat", "old carnival");
+        fs::create_directories(folder.root() / "data/athletics/events");
+        for (const char* name : { "victim.dat", "victim.dat.old~", "victim.dat.new~", "sub/kept.dat" }) {
+            fs::create_directories((outside / name).parent_path());
+            std::ofstream(outside / name) << name;
+        }
+    }
+    void TearDown() override { fs::remove_all(outside); }
+
+    // The change every test cuts short: two files replaced, one made, one deleted.
+    static void change()
+    {
+        FileTransaction files;
+        files.write("data\\points.dat", "new points");
+        files.write("data\\Athletics.dat", "new records");
+        files.write("data\\athletics\\events\\12Boys200m.dat", "new result");
+        files.remove("data\\carnival.dat");
+        files.commit();
+    }
+
+    // What a start says, or nothing when it settled everything.
+    static std::optional<DataFileError> start()
+    {
+        try {
+            settleInterruptedCommit();
+        } catch (const DataFileError& error) {
+            return error;
+        }
+        return std::nullopt;
+    }
+
+    void plantJournal(const std::string& text, const char* name = "commit.journal") const
+    {
+        folder.write(name, text);
+    }
+
+    WorkingFolder folder { WorkingFolder::Contents::Empty };
+    fs::path outside = fs::temp_directory_path() / ("ostrivale-outside-" + std::to_string(std::random_device()()));
+};
+
+TEST_F(CommitJournalTest, AStartThatCannotPutAFileBackKeepsItForThePlainStartAfter)
+{
+    const SettledEnds ends = endAtEveryCommitStep(folder.root(), change, [] {
+        failFileWritesForTests("data/points.dat", FileFault::Restore);
+        start();
+        failFileWritesForTests("");
+    });
+    EXPECT_GE(ends.undone, 8); // the journal, three temporaries, and each rename
+    EXPECT_GE(ends.finished, 1);
+}
+
+TEST_F(CommitJournalTest, ADamagedJournalIsNotActedOnAndRefusesEverySave)
+{
+    ASSERT_TRUE(endsAtCommitStep(10, change)); // three files changed, one not yet
+    const std::string journal = folder.read("commit.journal");
+    for (const std::string& damaged : { std::string(), journal.substr(0, journal.rfind("\nE\t") + 1) }) {
+        plantJournal(damaged);
+        const Tree before = snapshot(folder.root());
+        const std::optional<DataFileError> said = start();
+        ASSERT_TRUE(said.has_value());
+        EXPECT_EQ(said->file(), "commit.journal");
+        EXPECT_NE(said->problem().find("damaged"), std::string::npos) << said->problem();
+        try {
+            change();
+            ADD_FAILURE() << "a save went ahead";
+        } catch (const DataFileError& refused) {
+            EXPECT_EQ(refused.userMessage(), said->userMessage());
+        }
+        EXPECT_EQ(snapshot(folder.root()), before);
+    }
+    plantJournal(journal); // the journal put back whole: the change is undone
+    EXPECT_FALSE(start());
+    EXPECT_EQ(folder.read("data/points.dat"), "old points");
+    EXPECT_EQ(folder.read("data/athletics.dat"), "old records");
+    EXPECT_EQ(folder.read("data/carnival.dat"), "old carnival");
+}
+
+struct PlantedLine {
+    const char* name;
+    std::function<std::string(const fs::path& outside)> line;
+};
+
+class PlantedJournal : public CommitJournalTest, public ::testing::WithParamInterface<PlantedLine> {};
+
+TEST_P(PlantedJournal, ChangesNothingOutsideTheWorkingFolderAndSaysSo)
+{
+    const fs::path up = fs::path("..") / outside.filename();
+    fs::create_directory_symlink(outside, folder.root() / "data/link");
+    // A second line no commit made, so that the journal is settled by an undo.
+    plantJournal(sealJournalForTests(GetParam().line(up) + "C\t0123456789abcdef\tdata/points.dat\n"));
+    const Tree outsideBefore = snapshot(outside);
+    const Tree dataBefore = snapshot(folder.root() / "data");
+
+    const std::optional<DataFileError> said = start();
+    ASSERT_TRUE(said.has_value());
+    EXPECT_EQ(said->file(), "commit.journal");
+    EXPECT_EQ(snapshot(outside), outsideBefore);
+    EXPECT_EQ(snapshot(folder.root() / "data"), dataBefore);
+    EXPECT_TRUE(folder.exists("commit.journal"));
+}
+
+INSTANTIATE_TEST_SUITE_P(CommitJournal, PlantedJournal,
+    ::testing::Values(
+        PlantedLine { "CopyToAnAbsoluteFolder",
+            [](const fs::path& up) { return "N\tdata/link\t" + fs::absolute(up / "sub").string() + "\n"; } },
+        PlantedLine { "CopyClimbingOut", [](const fs::path& up) { return "N\tdata/link\t" + (up / "sub").string() + "\n"; } },
+        PlantedLine { "MoveClimbingOut", [](const fs::path& up) { return "M\t" + (up / "sub").string() + "\tdata/x\n"; } },
+        PlantedLine { "CreateAtAnAbsolutePath",
+            [](const fs::path& up) { return "C\t0000000000000000\t" + fs::absolute(up / "victim.dat").string() + "\n"; } },
+        PlantedLine { "DeleteClimbingOut", [](const fs::path& up) { return "D\tdata/../" + (up / "victim.dat").string() + "\n"; } },
+        PlantedLine { "ReplaceThroughALink", [](const fs::path&) { return "R\t0000000000000000\tdata/link/victim.dat\n"; } }),
+    [](const ::testing::TestParamInfo<PlantedLine>& info) { return std::string(info.param.name); });
+
+TEST_F(CommitJournalTest, AnOldFinishedJournalNamingAnOutsideFileIsPassedOver)
+{
+    plantJournal("R " + (fs::path("..") / outside.filename() / "victim.dat").string() + "\n", "commit.journal.done");
+    const Tree outsideBefore = snapshot(outside);
+    EXPECT_FALSE(start());
+    EXPECT_EQ(snapshot(outside), outsideBefore);
+}
+
+TEST_F(CommitJournalTest, AFileAtACommitsSecondNameRefusesTheCommit)
+{
+    using LeftOver = std::pair<const char*, const char*>; // on disk, and as a message names it
+    for (const auto& [onDisk, named] :
+        { LeftOver { "data/points.dat.old~", "data\\points.dat.old~" },
+            LeftOver { "data/athletics.dat.new~", "data\\athletics.dat.new~" } }) {
+        folder.write(onDisk, "someone else's");
+        const Tree before = snapshot(folder.root());
+        try {
+            change();
+            ADD_FAILURE() << "committed past " << onDisk;
+        } catch (const DataFileError& error) {
+            EXPECT_EQ(error.file(), named);
+        }
+        EXPECT_EQ(snapshot(folder.root()), before);
+        fs::remove(folder.root() / onDisk);
+    }
+}
+
+TEST_F(CommitJournalTest, AFileStagedWhereAMovedFolderHoldsOneIsRefused)
+{
+    folder.write("data/athletics/points.dat", "the folder's own");
+    const Tree before = snapshot(folder.root());
+    FileTransaction files;
+    files.moveFolder("data\\athletics", "data\\Athletics2001");
+    files.write("data\\Athletics2001\\points.dat", "backed up");
+    EXPECT_THROW(files.commit(), DataFileError);
+    EXPECT_EQ(snapshot(folder.root()), before);
+}
+
+struct SpecialFile {
+    const char* name;
+    const char* path;
+    bool pipe; // else a sparse file far larger than any the programs write
+};
+
+class SpecialFileTest : public CommitJournalTest, public ::testing::WithParamInterface<SpecialFile> {};
+
+TEST_P(SpecialFileTest, IsRefusedByNameWithoutWaitingOrReadingIt)
+{
+    const fs::path path = folder.root() / GetParam().path;
+    fs::remove(path);
+    if (GetParam().pipe) {
+        ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    } else {
+        std::ofstream(path).close();
+        ASSERT_EQ(::truncate(path.c_str(), off_t(64) << 30), 0);
+    }
+
+    const bool journal = fs::path(GetParam().path) == "commit.journal";
+    const std::optional<DataFileError> said = start();
+    ASSERT_EQ(said.has_value(), journal);
+    if (journal)
+        EXPECT_EQ(said->file(), "commit.journal");
+    else
+        EXPECT_THROW(readFileContent("data\\points.dat"), DataFileError);
+    EXPECT_EQ(folder.read("data/athletics.dat"), "old records");
+}
+
+INSTANTIATE_TEST_SUITE_P(CommitJournal, SpecialFileTest,
+    ::testing::Values(SpecialFile { "PipeAtTheJournal", "commit.journal", true },
+        SpecialFile { "PipeAtADataFile", "data/points.dat", true },
+        SpecialFile { "HugeJournal", "commit.journal", false },
+        SpecialFile { "HugeDataFile", "data/points.dat", false }),
+    [](const ::testing::TestParamInfo<SpecialFile>& info) { return std::string(info.param.name); });
+
+} // namespace
