@@ -228,9 +228,9 @@ bool holdsContent(const fs::path& path, std::uint64_t hash)
 // ---- The journal ----
 // Written whole under its pending name, with a last line that proves it is
 // whole, and synced with the new contents before any file is replaced; it
-// takes its own name as the first of the renames. One line a step, fields
-// apart by tabs:
-//   M <from> <to>   N <from> <to>   R <hash> <path>   C <hash> <path>   D <path>
+// takes its own name as the first of the renames. One line a step, three
+// fields apart by tabs, then the proof:
+//   M <from> <to>   N <from> <to>   R <hash> <path>   C <hash> <path>   D - <path>
 //   E <hash of every line above>
 // It lies in the working folder, which no commit moves.
 
@@ -290,13 +290,8 @@ std::string journalText(const std::vector<Step>& steps)
 {
     std::string text;
     for (const Step& step : steps) {
-        text += static_cast<char>(step.kind);
-        text += '\t';
-        if (step.isFolder())
-            text += step.from.string() + '\t';
-        else if (step.writes())
-            text += hexOf(step.hash) + '\t';
-        text += step.path.string() + '\n';
+        const std::string middle = step.isFolder() ? step.from.string() : step.writes() ? hexOf(step.hash) : "-";
+        text += std::string(1, static_cast<char>(step.kind)) + '\t' + middle + '\t' + step.path.string() + '\n';
     }
     return sealed(std::move(text));
 }
@@ -311,70 +306,54 @@ std::string programPathOf(std::string path)
 DataFileError untrustedJournal(const fs::path& journal, const std::string& why)
 {
     return DataFileError(journal.string(),
-        why + " So the change it records was neither finished nor undone, and no file was touched. Please check "
+        why + ", so the change it records was neither finished nor undone, and no file was touched. Please check "
               "the data files (or put back a copy of the program folder), then move the journal elsewhere.");
 }
 
-std::vector<std::string> fieldsOf(const std::string& line)
+// One line of the journal as a step; nothing when it is of no known form.
+std::optional<Step> stepOf(const std::string& line)
 {
     std::vector<std::string> fields;
     for (std::size_t start = 0, end; start <= line.size(); start = end + 1) {
         end = std::min(line.find('\t', start), line.size());
         fields.push_back(line.substr(start, end - start));
     }
-    return fields;
-}
-
-// One line of the journal as a step; nothing when it is of no known form.
-std::optional<Step> stepOf(const std::string& line)
-{
-    const std::vector<std::string> fields = fieldsOf(line);
-    if (fields.front().size() != 1)
+    if (fields.size() != 3 || fields[0].size() != 1 || std::string_view("MNRCD").find(fields[0][0]) == std::string_view::npos)
         return std::nullopt;
-    Step step { static_cast<Kind>(fields.front()[0]) };
-    const bool hashed = step.writes();
-    const std::size_t expected = step.isFolder() || hashed ? 3 : step.kind == Kind::Delete ? 2 : 0;
-    if (expected == 0 || fields.size() != expected)
-        return std::nullopt;
-    step.path = fields.back();
-    step.programPath = programPathOf(fields.back());
-    if (step.isFolder()) {
+    Step step { static_cast<Kind>(fields[0][0]), fields[2] };
+    step.programPath = programPathOf(step.isFolder() ? fields[1] : fields[2]);
+    if (step.isFolder())
         step.from = fields[1];
-        step.programPath = programPathOf(fields[1]);
-    }
-    if (hashed) {
-        char* end = nullptr;
-        step.hash = std::strtoull(fields[1].c_str(), &end, 16);
-        if (fields[1].size() != 16 || *end != '\0')
-            return std::nullopt;
-    }
-    return step;
+    else if (step.writes())
+        step.hash = std::strtoull(fields[1].c_str(), nullptr, 16);
+    const std::string expected = step.isFolder() ? fields[1] : step.writes() ? hexOf(step.hash) : "-";
+    return fields[1] == expected ? std::optional(step) : std::nullopt;
 }
 
-// The steps of a journal, or the reason it cannot be trusted.
+// The steps of a journal; throws why it cannot be trusted.
 std::vector<Step> readJournal(const fs::path& journal)
 {
     std::string text;
     try {
         text = readResolvedFile(journal, journal.string());
-    } catch (const DataFileError& error) {
-        throw untrustedJournal(journal, "It cannot be read: " + error.problem());
+    } catch (const DataFileError&) {
+        throw untrustedJournal(journal, "it cannot be read as a whole journal");
     }
-    const std::size_t last = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
-    const std::size_t endLine = last == std::string::npos ? 0 : last + 1;
-    if (text.empty() || text.back() != '\n' || text.compare(endLine, 2, "E\t") != 0
-        || text.substr(endLine + 2, text.size() - endLine - 3) != hexOf(contentHash(text.substr(0, endLine))))
-        throw untrustedJournal(journal, "It is damaged: it is not the whole record of a change.");
+    const std::string body = text.substr(0, text.size() - std::min(text.size(), sealed("").size()));
+    if (sealed(body) != text || (!body.empty() && body.back() != '\n'))
+        throw untrustedJournal(journal, "it is damaged: it is not the whole record of a change");
     std::vector<Step> steps;
-    for (std::size_t start = 0, end; start < endLine; start = end + 1) {
-        end = text.find('\n', start);
-        const std::optional<Step> step = stepOf(text.substr(start, end - start));
+    for (std::size_t start = 0, end; start < body.size(); start = end + 1) {
+        end = body.find('\n', start);
+        const std::optional<Step> step = stepOf(body.substr(start, end - start));
         if (!step)
-            throw untrustedJournal(journal, "It is damaged: a line of it is of no known form.");
-        for (const fs::path& path : { step->path, step->from })
-            if (!(path.empty() && !step->isFolder()) && !isCommitPath(path.string(), step->kind))
-                throw untrustedJournal(journal,
-                    "It names \"" + programPathOf(path.string()) + "\", which is not a data file of the program.");
+            throw untrustedJournal(journal, "it is damaged: a line of it is of no known form");
+        const fs::path* stray = !isCommitPath(step->path.string(), step->kind) ? &step->path
+            : step->isFolder() && !isCommitPath(step->from.string(), step->kind) ? &step->from
+                                                                                : nullptr;
+        if (stray)
+            throw untrustedJournal(journal,
+                "it names \"" + programPathOf(stray->string()) + "\", which is not a data file of the program");
         steps.push_back(*step);
     }
     return steps;
@@ -650,38 +629,16 @@ bool isMade(const Step& step)
     return holdsContent(step.path, step.hash);
 }
 
-// True when two folder trees hold the same folders and files, byte for byte.
-bool sameTree(const fs::path& a, const fs::path& b)
-{
-    const auto listing = [](const fs::path& root) {
-        std::map<std::string, std::optional<std::string>> entries; // a folder holds nothing
-        std::error_code ec;
-        for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::string name = it->path().lexically_relative(root).string();
-            entries[name] = it->is_directory(ec) ? std::nullopt
-                                                 : std::optional(readResolvedFile(it->path(), it->path().string()));
-        }
-        return ec ? std::nullopt : std::optional(entries);
-    };
-    try {
-        const auto entries = listing(a);
-        return entries && entries == listing(b);
-    } catch (const DataFileError&) {
-        return false;
-    }
-}
-
-// Takes back a copied folder. Made at a place a move of the same change
-// vacates, it is the original folder there until that move is made; and it
-// goes only while it is still a copy of its template, so no undo removes a
-// folder the commit did not make.
+// Takes back a copied folder: renamed to its temporary name, then removed.
+// Made at a place a move of the same change vacates, it is the original
+// folder there until that move is made.
 bool revertCopy(const Step& copy, const std::vector<Step>& steps)
 {
     const fs::path temporary = temporaryFor(copy.path);
     const auto vacating = std::find_if(steps.begin(), steps.end(),
         [&copy](const Step& step) { return step.kind == Kind::Move && step.from == copy.path; });
     const bool made = isFolder(copy.path) && !isThere(temporary) && (vacating == steps.end() || isMade(*vacating));
-    if (made && !(sameTree(copy.from, copy.path) && ::rename(copy.path.c_str(), temporary.c_str()) == 0))
+    if (made && ::rename(copy.path.c_str(), temporary.c_str()) != 0)
         return false;
     std::error_code ec;
     if (isFolder(temporary))

@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(CommitJournal, PlantedJournal,
         PlantedLine { "MoveClimbingOut", [](const fs::path& up) { return "M\t" + (up / "sub").string() + "\tdata/x\n"; } },
         PlantedLine { "CreateAtAnAbsolutePath",
             [](const fs::path& up) { return "C\t0000000000000000\t" + fs::absolute(up / "victim.dat").string() + "\n"; } },
-        PlantedLine { "DeleteClimbingOut", [](const fs::path& up) { return "D\tdata/../" + (up / "victim.dat").string() + "\n"; } },
+        PlantedLine { "DeleteClimbingOut", [](const fs::path& up) { return "D\t-\tdata/../" + (up / "victim.dat").string() + "\n"; } },
         PlantedLine { "ReplaceThroughALink", [](const fs::path&) { return "R\t0000000000000000\tdata/link/victim.dat\n"; } }),
     [](const ::testing::TestParamInfo<PlantedLine>& info) { return std::string(info.param.name); });
 
