@@ -273,7 +273,8 @@ bool isCommitPath(const std::string& text, Kind kind)
     fs::path folder;
     for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
         folder /= parts[i];
-        if (isThere(folder) && !isFolder(folder))
+        struct stat info {};
+        if (::lstat(folder.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
             return false;
     }
     return true;
@@ -465,7 +466,8 @@ Step plannedFolder(bool copy, const std::string& fromProgramPath, const std::str
 int writeTemporary(const Step& file)
 {
     const int fd = writeWhole(temporaryFor(file.path), *file.content, file.mode);
-    if (fd >= 0 && file.owner && (file.owner->first != ::geteuid() || file.owner->second != ::getegid())) {
+    static const std::pair<uid_t, gid_t> ours(::geteuid(), ::getegid());
+    if (fd >= 0 && file.owner && *file.owner != ours) {
         // Only an administrator may give the file back to its owner; a
         // member of its group may still give it back to the group.
         if (::fchown(fd, file.owner->first, file.owner->second) != 0) {
@@ -700,18 +702,21 @@ void tidyUp(const std::vector<Step>& steps)
         commitStep();
         if (step.keepsOriginal())
             removeIfThere(keptOriginalFor(step.path));
-        if (step.writes())
-            removeIfThere(temporaryFor(step.path));
     }
     removeJournals();
 }
 
 void settle(const std::vector<Step>& steps)
 {
-    if (std::all_of(steps.begin(), steps.end(), isMade))
-        tidyUp(steps);
-    else
+    if (!std::all_of(steps.begin(), steps.end(), isMade)) {
         undo(steps);
+        return;
+    }
+    // A temporary is left only where the file already held its new content.
+    for (const Step& step : steps)
+        if (step.writes())
+            removeIfThere(temporaryFor(step.path));
+    tidyUp(steps);
 }
 
 void settleLocked()

@@ -1,5 +1,6 @@
 #include "paths.h"
 
+#include <algorithm>
 #include <cctype>
 #include <dirent.h>
 #include <map>
@@ -87,20 +88,45 @@ const std::vector<std::string>& folderListing(const fs::path& folder, std::vecto
     return found->second;
 }
 
-// The entry of folder whose name matches component; the exact name wins.
-fs::path matchComponent(const fs::path& folder, const std::string& component)
+bool isThere(const fs::path& path)
 {
     std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+std::string caseSwapped(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result) {
+        const auto u = static_cast<unsigned char>(c);
+        c = static_cast<char>(std::islower(u) ? std::toupper(u) : std::tolower(u));
+    }
+    return result;
+}
+
+// The entry of folder whose name matches component, as it is spelt there;
+// the exact name wins.
+fs::path matchComponent(const fs::path& folder, const std::string& component)
+{
     const fs::path exact = folder / component;
-    if (fs::exists(fs::symlink_status(exact, ec)))
-        return exact;
-    // The installed folders and files are named in lower case, while the
-    // program writes "Athletics" or "Boys": trying that first spares a listing.
-    const fs::path lowerCase = folder / lowered(component);
-    if (lowerCase != exact && fs::exists(fs::symlink_status(lowerCase, ec)))
-        return lowerCase;
+    if (isThere(exact)) {
+        // A disk that ignores case (FAT, exFAT) finds a name in any case, so
+        // there only the listing tells how the entry is spelt.
+        const std::string swapped = caseSwapped(component);
+        if (swapped == component || !isThere(folder / swapped))
+            return exact;
+    } else {
+        // The installed folders and files are named in lower case, while the
+        // program writes "Athletics" or "Boys": trying that first spares a listing.
+        const fs::path lowerCase = folder / lowered(component);
+        if (lowerCase != exact && isThere(lowerCase))
+            return lowerCase;
+    }
     std::vector<std::string> unscoped;
-    for (const std::string& name : folderListing(folder, unscoped))
+    const std::vector<std::string>& names = folderListing(folder, unscoped);
+    if (std::find(names.begin(), names.end(), component) != names.end())
+        return exact;
+    for (const std::string& name : names)
         if (equalIgnoringCase(name, component))
             return folder / name;
     return exact;
