@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <dirent.h>
+#include <sys/stat.h>
 #include <map>
 #include <memory>
 #include <system_error>
@@ -104,16 +105,28 @@ std::string caseSwapped(std::string_view text)
     return result;
 }
 
+// Whether the file system of an entry finds names in any case (FAT, exFAT),
+// learnt once per file system from the first name with letters.
+bool ignoresCase(const fs::path& folder, const std::string& component, dev_t device)
+{
+    static std::map<dev_t, bool> known;
+    if (const auto found = known.find(device); found != known.end())
+        return found->second;
+    const std::string swapped = caseSwapped(component);
+    if (swapped == component)
+        return false; // this name cannot tell
+    return known[device] = isThere(folder / swapped);
+}
+
 // The entry of folder whose name matches component, as it is spelt there;
 // the exact name wins.
 fs::path matchComponent(const fs::path& folder, const std::string& component)
 {
     const fs::path exact = folder / component;
-    if (isThere(exact)) {
-        // A disk that ignores case (FAT, exFAT) finds a name in any case, so
-        // there only the listing tells how the entry is spelt.
-        const std::string swapped = caseSwapped(component);
-        if (swapped == component || !isThere(folder / swapped))
+    struct stat entry {};
+    if (::lstat(exact.c_str(), &entry) == 0) {
+        // Where any case finds the entry, only the listing tells its spelling.
+        if (!ignoresCase(folder, component, entry.st_dev))
             return exact;
     } else {
         // The installed folders and files are named in lower case, while the
