@@ -404,12 +404,10 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
                                          "link), so it is not changed.");
     const fs::path now = whereNow(file, folderSteps);
     file.inFolderToCome = now != path;
-    struct stat original {};
-    const bool exists = ::lstat(now.c_str(), &original) == 0;
+    struct stat original {}; // through a link at the name: the file it leads to
+    const bool exists = ::stat(now.c_str(), &original) == 0;
     if (exists && file.inFolderToCome)
         throw DataFileError(programPath, "the folder brought there already holds a file of that name.");
-    if (exists && S_ISLNK(original.st_mode) && ::stat(now.c_str(), &original) != 0)
-        original.st_mode = S_IFLNK; // a broken link: replaced with the usual permissions
     if (exists)
         file.kind = content ? Kind::Replace : Kind::Delete;
     if (!content) {
@@ -431,7 +429,7 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
         throw inTheWay(keptOriginalFor(path));
     if (exists && isReadOnly(path, original))
         throw DataFileError(programPath, "the file is read-only.");
-    if (exists && S_ISREG(original.st_mode)) {
+    if (exists) {
         file.mode = original.st_mode & 07777;
         file.owner = std::pair(original.st_uid, original.st_gid);
     }
