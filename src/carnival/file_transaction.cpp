@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
-#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -212,11 +212,17 @@ std::uint64_t contentHash(std::string_view bytes)
     return hash;
 }
 
-// True when a regular file (not a link) stands at path with exactly the content.
-bool holdsContent(const fs::path& path, std::uint64_t hash)
+bool notOlder(const struct timespec& a, const struct timespec& b)
+{
+    return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec >= b.tv_nsec;
+}
+
+// True when the file at path is one the change wrote: a regular file (not a
+// link) with the new content, written no earlier than the change's journal.
+bool isWritten(const fs::path& path, std::uint64_t hash, const struct timespec& journalWritten)
 {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || !notOlder(info.st_mtim, journalWritten))
         return false;
     try {
         return contentHash(readResolvedFile(path, path.string())) == hash;
@@ -236,6 +242,8 @@ bool holdsContent(const fs::path& path, std::uint64_t hash)
 
 const fs::path kJournal("commit.journal");
 const fs::path kPendingJournal("commit.journal.new~");
+// Far more than any change names: a journal is a few lines a file.
+constexpr std::size_t kLargestJournal = 64 * 1024;
 
 // The folders below the working folder that commits change.
 constexpr std::string_view kCommitFolders[] = { "data", "pristine data", "printouts" };
@@ -331,17 +339,23 @@ std::optional<Step> stepOf(const std::string& line)
     return fields[1] == expected ? std::optional(step) : std::nullopt;
 }
 
+bool isConfined(const Step& step)
+{
+    return isCommitPath(step.path.string(), step.kind) && (!step.isFolder() || isCommitPath(step.from.string(), step.kind));
+}
+
 // The steps of a journal; throws why it cannot be trusted.
 std::vector<Step> readJournal(const fs::path& journal)
 {
-    std::string text;
+    std::optional<std::string> text;
     try {
-        text = readResolvedFile(journal, journal.string());
+        text = readResolvedFileIfThere(journal, journal.string(), kLargestJournal + 1);
     } catch (const DataFileError&) {
-        throw untrustedJournal(journal, "it cannot be read as a whole journal");
     }
-    const std::string body = text.substr(0, text.size() - std::min(text.size(), sealed("").size()));
-    if (sealed(body) != text || (!body.empty() && body.back() != '\n'))
+    if (!text || text->size() > kLargestJournal)
+        throw untrustedJournal(journal, "it cannot be read as a whole journal");
+    const std::string body = text->substr(0, text->size() - std::min(text->size(), sealed("").size()));
+    if (sealed(body) != *text || (!body.empty() && body.back() != '\n'))
         throw untrustedJournal(journal, "it is damaged: it is not the whole record of a change");
     std::vector<Step> steps;
     for (std::size_t start = 0, end; start < body.size(); start = end + 1) {
@@ -349,12 +363,9 @@ std::vector<Step> readJournal(const fs::path& journal)
         const std::optional<Step> step = stepOf(body.substr(start, end - start));
         if (!step)
             throw untrustedJournal(journal, "it is damaged: a line of it is of no known form");
-        const fs::path* stray = !isCommitPath(step->path.string(), step->kind) ? &step->path
-            : step->isFolder() && !isCommitPath(step->from.string(), step->kind) ? &step->from
-                                                                                : nullptr;
-        if (stray)
+        if (!isConfined(*step))
             throw untrustedJournal(journal,
-                "it names \"" + programPathOf(stray->string()) + "\", which is not a data file of the program");
+                "it names \"" + step->programPath + "\" with a place outside the program's data files");
         steps.push_back(*step);
     }
     return steps;
@@ -404,19 +415,21 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
                                          "link), so it is not changed.");
     const fs::path now = whereNow(file, folderSteps);
     file.inFolderToCome = now != path;
-    struct stat original {}; // through a link at the name: the file it leads to
-    const bool exists = ::stat(now.c_str(), &original) == 0;
+    struct stat original {};
+    const bool exists = ::lstat(now.c_str(), &original) == 0;
+    // Through a link at the name, the file it leads to; a broken link is kept as it is.
+    const bool leadsToAFile = exists && ::stat(now.c_str(), &original) == 0;
     if (exists && file.inFolderToCome)
         throw DataFileError(programPath, "the folder brought there already holds a file of that name.");
     if (exists)
         file.kind = content ? Kind::Replace : Kind::Delete;
     if (!content) {
-        if (!exists || !S_ISREG(original.st_mode) || injectedFailureHits(programPath, FileFault::Write))
+        if (!leadsToAFile || !S_ISREG(original.st_mode) || injectedFailureHits(programPath, FileFault::Write))
             throw DataFileError(programPath, exists ? "the file cannot be deleted." : "the file is missing.");
     } else {
         if (!isFolder(folderOf(now)))
             throw DataFileError(programPath, "its folder does not exist.");
-        if (exists && S_ISDIR(original.st_mode))
+        if (leadsToAFile && S_ISDIR(original.st_mode))
             throw DataFileError(programPath, "a folder of that name is in the way.");
         if (injectedFailureHits(programPath, FileFault::Write))
             throw cannotWrite(programPath);
@@ -427,9 +440,9 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
     }
     if (exists && isThere(keptOriginalFor(path)))
         throw inTheWay(keptOriginalFor(path));
-    if (exists && isReadOnly(path, original))
+    if (leadsToAFile && isReadOnly(path, original))
         throw DataFileError(programPath, "the file is read-only.");
-    if (exists) {
+    if (leadsToAFile) {
         file.mode = original.st_mode & 07777;
         file.owner = std::pair(original.st_uid, original.st_gid);
     }
@@ -450,7 +463,7 @@ Step plannedFolder(bool copy, const std::string& fromProgramPath, const std::str
         throw DataFileError(toProgramPath, "the folder cannot be made.");
     const bool vacated = std::any_of(before.begin(), before.end(),
         [&folder](const Step& step) { return step.kind == Kind::Move && step.from == folder.path; });
-    if (isThere(folder.path) && !vacated)
+    if (isThere(folder.path) && !(copy && vacated)) // only a copy takes the place a move vacates
         throw DataFileError(toProgramPath, "a folder of that name is in the way.");
     if (copy && isThere(temporaryFor(folder.path)))
         throw inTheWay(temporaryFor(folder.path));
@@ -612,8 +625,21 @@ void removeJournals()
 }
 
 // ---- Settling ----
+// A journal is acted on only where what stands on disk is the change's own
+// doing: a written file holds its new content and is no older than the
+// journal, a copied folder is still a copy of its template, and each step's
+// paths are checked again for a link just before they are touched.
 
-bool isMade(const Step& step)
+// When the journal was written; nothing older is the change's own writing.
+struct timespec journalWritten()
+{
+    struct stat info {};
+    if (::lstat(kJournal.c_str(), &info) != 0 && ::lstat(kPendingJournal.c_str(), &info) != 0)
+        return { std::numeric_limits<time_t>::max(), 0 };
+    return info.st_mtim;
+}
+
+bool isMade(const Step& step, const struct timespec& since)
 {
     switch (step.kind) {
     case Kind::Move:
@@ -626,19 +652,39 @@ bool isMade(const Step& step)
     case Kind::Create:
         break;
     }
-    return holdsContent(step.path, step.hash);
+    return isWritten(step.path, step.hash, since);
 }
 
-// Takes back a copied folder: renamed to its temporary name, then removed.
-// Made at a place a move of the same change vacates, it is the original
-// folder there until that move is made.
+// True when two folder trees hold the same folders and files, byte for byte.
+bool sameTree(const fs::path& a, const fs::path& b)
+{
+    const auto listing = [](const fs::path& root) {
+        std::map<std::string, std::optional<std::string>> entries; // a folder holds nothing
+        std::error_code ec;
+        for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
+            entries[it->path().lexically_relative(root).string()]
+                = it->is_directory(ec) ? std::nullopt : std::optional(readResolvedFile(it->path(), it->path().string()));
+        return ec ? std::nullopt : std::optional(entries);
+    };
+    try {
+        const auto entries = listing(a);
+        return entries && entries == listing(b);
+    } catch (const DataFileError&) {
+        return false;
+    }
+}
+
+// Takes back a copied folder: renamed to its temporary name, then removed,
+// and only while it is still a copy of its template. At a place a move of
+// the same change vacates, the folder is the original one until that move
+// is made.
 bool revertCopy(const Step& copy, const std::vector<Step>& steps)
 {
     const fs::path temporary = temporaryFor(copy.path);
     const auto vacating = std::find_if(steps.begin(), steps.end(),
         [&copy](const Step& step) { return step.kind == Kind::Move && step.from == copy.path; });
-    const bool made = isFolder(copy.path) && !isThere(temporary) && (vacating == steps.end() || isMade(*vacating));
-    if (made && ::rename(copy.path.c_str(), temporary.c_str()) != 0)
+    const bool made = isMade(copy, {}) && (vacating == steps.end() || isMade(*vacating, {}));
+    if (made && !(sameTree(copy.from, copy.path) && ::rename(copy.path.c_str(), temporary.c_str()) == 0))
         return false;
     std::error_code ec;
     if (isFolder(temporary))
@@ -646,42 +692,44 @@ bool revertCopy(const Step& copy, const std::vector<Step>& steps)
     return !ec;
 }
 
-// Puts one step back as it was before the commit, from whatever state a
+// Puts one step back as it was before the change, from whatever state a
 // crash left it in; false when something could not be put back. An
 // original goes back to its place in one rename, so it is never lost.
-bool revert(const Step& step, const std::vector<Step>& steps)
+bool revert(const Step& step, const std::vector<Step>& steps, const struct timespec& since)
 {
     const fs::path kept = keptOriginalFor(step.path);
     switch (step.kind) {
     case Kind::Move:
-        return !isThere(step.path) || (!isThere(step.from) && ::rename(step.path.c_str(), step.from.c_str()) == 0);
+        return !isThere(step.path)
+            || (isFolder(step.path) && !isThere(step.from) && ::rename(step.path.c_str(), step.from.c_str()) == 0);
     case Kind::Copy:
         return revertCopy(step, steps);
     case Kind::Create:
-        removeIfThere(temporaryFor(step.path));
-        return !holdsContent(step.path, step.hash) || ::unlink(step.path.c_str()) == 0;
+        return removeIfThere(temporaryFor(step.path))
+            && (!isWritten(step.path, step.hash, since) || ::unlink(step.path.c_str()) == 0);
     case Kind::Replace:
     case Kind::Delete:
         break;
     }
-    if (step.writes())
-        removeIfThere(temporaryFor(step.path));
+    if (step.writes() && !removeIfThere(temporaryFor(step.path)))
+        return false;
     if (!isThere(kept))
         return true;
-    if (isThere(step.path) && !(step.writes() && holdsContent(step.path, step.hash)))
-        return false; // something the commit did not make stands in the original's place
+    if (isThere(step.path) && !(step.writes() && isWritten(step.path, step.hash, since)))
+        return false; // something the change did not write stands in the original's place
     return !injectedFailureHits(step.programPath, FileFault::Restore) && ::rename(kept.c_str(), step.path.c_str()) == 0;
 }
 
-// Puts every step of an unfinished commit back, the last made first. The
+// Puts every step of an unfinished change back, the last made first. The
 // journal goes only once everything is back and synced; until then each
 // start tries again.
 void undo(const std::vector<Step>& steps)
 {
+    const struct timespec since = journalWritten();
     std::optional<std::string> failed;
     for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
         commitStep();
-        if (!revert(*step, steps) && !failed)
+        if (!(isConfined(*step) && revert(*step, steps, since)) && !failed)
             failed = step->programPath;
     }
     if (const std::optional<std::string> unsynced = syncFoldersOf(steps); !failed)
@@ -691,30 +739,33 @@ void undo(const std::vector<Step>& steps)
     removeJournals();
 }
 
-// Removes what a finished commit kept of the old files, then the journal.
+// Removes what a finished change kept of the old files, and a temporary left
+// where a file already held its new content, then the journal. While
+// anything cannot go, the journal stays for the next start.
 void tidyUp(const std::vector<Step>& steps)
 {
+    std::optional<std::string> failed;
     for (const Step& step : steps) {
         if (step.isFolder())
             continue;
         commitStep();
-        if (step.keepsOriginal())
-            removeIfThere(keptOriginalFor(step.path));
+        const bool removed = (!step.keepsOriginal() || removeIfThere(keptOriginalFor(step.path)))
+            && (!step.writes() || removeIfThere(temporaryFor(step.path)));
+        if (!removed && !failed)
+            failed = step.programPath;
     }
+    if (failed)
+        throw DataFileError(*failed, "what a finished change kept of it could not be removed.");
     removeJournals();
 }
 
 void settle(const std::vector<Step>& steps)
 {
-    if (!std::all_of(steps.begin(), steps.end(), isMade)) {
+    const struct timespec since = journalWritten();
+    if (std::all_of(steps.begin(), steps.end(), [&since](const Step& step) { return isMade(step, since); }))
+        tidyUp(steps);
+    else
         undo(steps);
-        return;
-    }
-    // A temporary is left only where the file already held its new content.
-    for (const Step& step : steps)
-        if (step.writes())
-            removeIfThere(temporaryFor(step.path));
-    tidyUp(steps);
 }
 
 void settleLocked()
@@ -854,7 +905,12 @@ void FileTransaction::commit()
         undo(steps);
         throw;
     }
-    tidyUp(steps);
+    try {
+        tidyUp(steps);
+    } catch (const DataFileError&) {
+        // The change is made and on the disk; what it left is tidied at the
+        // next start.
+    }
     changes_.clear();
     folderSteps_.clear();
     read_.clear();
