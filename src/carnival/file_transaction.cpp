@@ -1,15 +1,13 @@
 #include "file_transaction.h"
 
+#include "commit_journal.h"
 #include "data_error.h"
 #include "paths.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,6 +21,8 @@ namespace carnival {
 namespace fs = std::filesystem;
 
 namespace {
+
+using namespace journal;
 
 // ---- Test hooks ----
 
@@ -169,49 +169,6 @@ private:
     int fd_;
 };
 
-// ---- What a commit does ----
-// Folder steps come first, in the order staged, then the files. The names a
-// commit uses beside a file (its temporary and its kept original) are free
-// when it starts, so whatever stands there later is its own.
-
-enum class Kind : char { Move = 'M', Copy = 'N', Replace = 'R', Create = 'C', Delete = 'D' };
-
-struct Step {
-    Kind kind;
-    fs::path path {};           // the file, or the folder's new place
-    fs::path from {};           // the folder moved or copied
-    std::string programPath {}; // the name the user knows the file or folder by
-    std::uint64_t hash = 0;     // of the new content
-    const std::string* content = nullptr;
-    std::optional<mode_t> mode {}; // the original's permissions, kept by its replacement
-    std::optional<std::pair<uid_t, gid_t>> owner {};
-    bool inFolderToCome = false; // its temporary is written once the folder steps are made
-
-    bool isFolder() const { return kind == Kind::Move || kind == Kind::Copy; }
-    bool keepsOriginal() const { return kind == Kind::Replace || kind == Kind::Delete; }
-    bool writes() const { return kind == Kind::Replace || kind == Kind::Create; }
-};
-
-std::uint64_t contentHash(std::string_view bytes)
-{
-    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
-    std::uint64_t hash = 0xCBF29CE484222325ULL ^ bytes.size();
-    const auto mix = [&hash](std::uint64_t word) {
-        hash = (hash ^ word) * kMultiplier;
-        hash ^= hash >> 32;
-    };
-    std::size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, 8);
-        mix(word);
-    }
-    std::uint64_t tail = 0;
-    std::memcpy(&tail, bytes.data() + at, bytes.size() - at);
-    mix(tail);
-    return hash;
-}
-
 bool notOlder(const struct timespec& a, const struct timespec& b)
 {
     return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec >= b.tv_nsec;
@@ -231,147 +188,10 @@ bool isWritten(const fs::path& path, std::uint64_t hash, const struct timespec& 
     }
 }
 
-// ---- The journal ----
-// Written whole under its pending name, with a last line that proves it is
-// whole, and synced with the new contents before any file is replaced; it
-// takes its own name as the first of the renames. One line a step, three
-// fields apart by tabs, then the proof:
-//   M <from> <to>   N <from> <to>   R <hash> <path>   C <hash> <path>   D - <path>
-//   E <hash of every line above>
-// It lies in the working folder, which no commit moves.
-
-const fs::path kJournal("commit.journal");
-const fs::path kPendingJournal("commit.journal.new~");
-// Far more than any change names: a journal is a few lines a file.
-constexpr std::size_t kLargestJournal = 64 * 1024;
-
-// The folders below the working folder that commits change.
-constexpr std::string_view kCommitFolders[] = { "data", "pristine data", "printouts" };
-
-std::string hexOf(std::uint64_t value)
-{
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
-    return text;
-}
-
-// A path of the shape commits write: relative, with no empty, "." or ".."
-// component, no control character and no link among the folders on the
-// way, below one of the folders commits change; or, for a deletion, a file
-// of the working folder itself (the set-up pass removes old work files
-// there), never the journal. The last component may be anything: a commit
-// renames what stands there, it never goes through it.
-bool isCommitPath(const std::string& text, Kind kind)
-{
-    if (text.empty() || text.front() == '/'
-        || std::any_of(text.begin(), text.end(), [](char c) { return std::iscntrl(static_cast<unsigned char>(c)); }))
-        return false;
-    std::vector<std::string> parts;
-    for (std::size_t start = 0, end; start <= text.size(); start = end + 1) {
-        end = std::min(text.find('/', start), text.size());
-        parts.push_back(text.substr(start, end - start));
-    }
-    if (std::any_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty() || p == "." || p == ".."; }))
-        return false;
-    if (parts.size() == 1)
-        return kind == Kind::Delete && normalised(text).rfind(kJournal.string(), 0) != 0;
-    if (std::none_of(std::begin(kCommitFolders), std::end(kCommitFolders),
-            [&parts](std::string_view folder) { return normalised(parts.front()) == folder; }))
-        return false;
-    fs::path folder;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-        folder /= parts[i];
-        struct stat info {};
-        if (::lstat(folder.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
-            return false;
-    }
-    return true;
-}
-
-// The journal's text with its last line, which proves it whole.
-std::string sealed(std::string text)
-{
-    const std::string proof = hexOf(contentHash(text));
-    return text + "E\t" + proof + '\n';
-}
-
-std::string journalText(const std::vector<Step>& steps)
-{
-    std::string text;
-    for (const Step& step : steps) {
-        const std::string middle = step.isFolder() ? step.from.string() : step.writes() ? hexOf(step.hash) : "-";
-        text += std::string(1, static_cast<char>(step.kind)) + '\t' + middle + '\t' + step.path.string() + '\n';
-    }
-    return sealed(std::move(text));
-}
-
-// How messages name a path read back from the journal: as the program does.
-std::string programPathOf(std::string path)
-{
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-DataFileError untrustedJournal(const fs::path& journal, const std::string& why)
-{
-    return DataFileError(journal.string(),
-        why + ", so the change it records was neither finished nor undone, and no file was touched. Please check "
-              "the data files (or put back a copy of the program folder), then move the journal elsewhere.");
-}
-
-// One line of the journal as a step; nothing when it is of no known form.
-std::optional<Step> stepOf(const std::string& line)
-{
-    std::vector<std::string> fields;
-    for (std::size_t start = 0, end; start <= line.size(); start = end + 1) {
-        end = std::min(line.find('\t', start), line.size());
-        fields.push_back(line.substr(start, end - start));
-    }
-    if (fields.size() != 3 || fields[0].size() != 1 || std::string_view("MNRCD").find(fields[0][0]) == std::string_view::npos)
-        return std::nullopt;
-    Step step { static_cast<Kind>(fields[0][0]), fields[2] };
-    step.programPath = programPathOf(step.isFolder() ? fields[1] : fields[2]);
-    if (step.isFolder())
-        step.from = fields[1];
-    else if (step.writes())
-        step.hash = std::strtoull(fields[1].c_str(), nullptr, 16);
-    const std::string expected = step.isFolder() ? fields[1] : step.writes() ? hexOf(step.hash) : "-";
-    return fields[1] == expected ? std::optional(step) : std::nullopt;
-}
-
-bool isConfined(const Step& step)
-{
-    return isCommitPath(step.path.string(), step.kind) && (!step.isFolder() || isCommitPath(step.from.string(), step.kind));
-}
-
-// The steps of a journal; throws why it cannot be trusted.
-std::vector<Step> readJournal(const fs::path& journal)
-{
-    std::optional<std::string> text;
-    try {
-        text = readResolvedFileIfThere(journal, journal.string(), kLargestJournal + 1);
-    } catch (const DataFileError&) {
-    }
-    if (!text || text->size() > kLargestJournal)
-        throw untrustedJournal(journal, "it cannot be read as a whole journal");
-    const std::string body = text->substr(0, text->size() - std::min(text->size(), sealed("").size()));
-    if (sealed(body) != *text || (!body.empty() && body.back() != '\n'))
-        throw untrustedJournal(journal, "it is damaged: it is not the whole record of a change");
-    std::vector<Step> steps;
-    for (std::size_t start = 0, end; start < body.size(); start = end + 1) {
-        end = body.find('\n', start);
-        const std::optional<Step> step = stepOf(body.substr(start, end - start));
-        if (!step)
-            throw untrustedJournal(journal, "it is damaged: a line of it is of no known form");
-        if (!isConfined(*step))
-            throw untrustedJournal(journal,
-                "it names \"" + step->programPath + "\" with a place outside the program's data files");
-        steps.push_back(*step);
-    }
-    return steps;
-}
-
 // ---- Planning ----
+// The names a commit uses beside a file (its temporary and its kept
+// original) must be free when it starts, so whatever stands there later is
+// its own.
 
 DataFileError inTheWay(const fs::path& path)
 {
@@ -935,7 +755,7 @@ void endProcessAtCommitStepForTests(int step)
 
 std::string sealJournalForTests(std::string lines)
 {
-    return sealed(std::move(lines));
+    return journal::sealed(std::move(lines));
 }
 
 } // namespace carnival

@@ -5,10 +5,11 @@
 // under a temporary name, and syncs them; only then does it move each
 // original to a second name, rename the new contents into place and sync the
 // folders, and last remove the originals. A failure at any step, a rename
-// included, puts every file back as it was; a commit cut short by a crash is
-// finished or undone by settleInterruptedCommit() at the next start of any of
-// the programs, before anything reads the data. No hard links are used, so
-// this works on any disk, FAT and exFAT included.
+// included, puts every file back as it was (or, where even that fails, says
+// so and leaves the journal for the next start to finish the undo); a commit
+// cut short by a crash is finished or undone by settleInterruptedCommit() at
+// the next start of any of the programs, before anything reads the data. No
+// hard links are used, so this works on any disk, FAT and exFAT included.
 
 #include <filesystem>
 #include <map>
