@@ -238,7 +238,7 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
     struct stat original {};
     const bool exists = ::lstat(now.c_str(), &original) == 0;
     // Through a link at the name, the file it leads to; a broken link is kept as it is.
-    const bool leadsToAFile = exists && ::stat(now.c_str(), &original) == 0;
+    const bool leadsToAFile = exists && (!S_ISLNK(original.st_mode) || ::stat(now.c_str(), &original) == 0);
     if (exists && file.inFolderToCome)
         throw DataFileError(programPath, "the folder brought there already holds a file of that name.");
     if (exists)
@@ -559,10 +559,10 @@ void undo(const std::vector<Step>& steps)
     removeJournals();
 }
 
-// Removes what a finished change kept of the old files, and a temporary left
-// where a file already held its new content, then the journal. While
-// anything cannot go, the journal stays for the next start.
-void tidyUp(const std::vector<Step>& steps)
+// Removes what a finished change kept of the old files (and, after a crash,
+// a temporary left where a file already held its new content), then the
+// journal. While anything cannot go, the journal stays for the next start.
+void tidyUp(const std::vector<Step>& steps, bool afterACrash)
 {
     std::optional<std::string> failed;
     for (const Step& step : steps) {
@@ -570,7 +570,7 @@ void tidyUp(const std::vector<Step>& steps)
             continue;
         commitStep();
         const bool removed = (!step.keepsOriginal() || removeIfThere(keptOriginalFor(step.path)))
-            && (!step.writes() || removeIfThere(temporaryFor(step.path)));
+            && (!afterACrash || !step.writes() || removeIfThere(temporaryFor(step.path)));
         if (!removed && !failed)
             failed = step.programPath;
     }
@@ -583,7 +583,7 @@ void settle(const std::vector<Step>& steps)
 {
     const struct timespec since = journalWritten();
     if (std::all_of(steps.begin(), steps.end(), [&since](const Step& step) { return isMade(step, since); }))
-        tidyUp(steps);
+        tidyUp(steps, true);
     else
         undo(steps);
 }
@@ -726,7 +726,7 @@ void FileTransaction::commit()
         throw;
     }
     try {
-        tidyUp(steps);
+        tidyUp(steps, false);
     } catch (const DataFileError&) {
         // The change is made and on the disk; what it left is tidied at the
         // next start.
