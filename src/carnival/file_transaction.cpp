@@ -82,10 +82,17 @@ fs::path keptOriginalFor(const fs::path& path) { return withSuffix(path, ".old~"
 // failure (the file then closed).
 int writeWhole(const fs::path& path, std::string_view content, std::optional<mode_t> mode)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    static const mode_t umaskBits = [] {
+        const mode_t bits = ::umask(0);
+        ::umask(bits);
+        return bits;
+    }();
+    const mode_t wanted = mode.value_or(0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, wanted);
     if (fd < 0)
         return -1;
-    if (mode && ::fchmod(fd, *mode) != 0) {
+    // Only where the umask took bits from the wanted permissions must they be set again.
+    if (mode && (wanted & umaskBits) != 0 && ::fchmod(fd, wanted) != 0) {
         ::close(fd);
         return -1;
     }
