@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 
 namespace carnival::journal {
 
@@ -44,6 +45,12 @@ DataFileError untrustedJournal(const fs::path& journal, const std::string& why)
               "the data files (or put back a copy of the program folder), then move the journal elsewhere.");
 }
 
+bool isWithin(const fs::path& path, const fs::path& folder)
+{
+    const auto [end, rest] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+    return end == folder.end();
+}
+
 // One line of the journal as a step; nothing when it is of no known form.
 std::optional<Step> stepOf(const std::string& line)
 {
@@ -61,7 +68,9 @@ std::optional<Step> stepOf(const std::string& line)
     else if (step.writes())
         step.hash = std::strtoull(fields[1].c_str(), nullptr, 16);
     const std::string expected = step.isFolder() ? fields[1] : step.writes() ? hexOf(step.hash) : "-";
-    return fields[1] == expected ? std::optional(step) : std::nullopt;
+    // A folder is moved or copied to a place apart from itself.
+    const bool apart = !step.isFolder() || (!isWithin(step.path, step.from) && !isWithin(step.from, step.path));
+    return fields[1] == expected && apart ? std::optional(step) : std::nullopt;
 }
 
 } // namespace
@@ -103,8 +112,10 @@ bool isCommitPath(const std::string& text, Kind kind)
     if (std::none_of(std::begin(kCommitFolders), std::end(kCommitFolders),
             [&parts](std::string_view folder) { return lowered(parts.front()) == folder; }))
         return false;
+    // A folder step's own folder must be a real one too, where it stands.
+    const bool folderStep = kind == Kind::Move || kind == Kind::Copy;
     fs::path folder;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+    for (std::size_t i = 0; i < parts.size() - (folderStep ? 0 : 1); ++i) {
         folder /= parts[i];
         struct stat info {};
         if (::lstat(folder.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
@@ -153,10 +164,11 @@ std::vector<Step> readJournal(const fs::path& journal)
     if (sealed(body) != *text || (!body.empty() && body.back() != '\n'))
         throw untrustedJournal(journal, "it is damaged: it is not the whole record of a change");
     std::vector<Step> steps;
+    std::set<fs::path> named; // a change names each file and each new place once
     for (std::size_t start = 0, end; start < body.size(); start = end + 1) {
         end = body.find('\n', start);
         const std::optional<Step> step = stepOf(body.substr(start, end - start));
-        if (!step)
+        if (!step || !named.insert(step->path).second)
             throw untrustedJournal(journal, "it is damaged: a line of it is of no known form");
         if (!isConfined(*step))
             throw untrustedJournal(journal,

@@ -51,8 +51,9 @@ std::uint64_t contentHash(std::string_view bytes);
 // component, no control character and no link among the folders on the
 // way, below one of the folders commits change; or, for a deletion, a file
 // of the working folder itself (the set-up pass removes old work files
-// there), never the journal. The last component may be anything: a commit
-// renames what stands there, it never goes through it.
+// there), never the journal. The last component of a file's path may be
+// anything: a commit renames what stands there, it never goes through it; a
+// folder step's own folder must be a real one where it stands.
 bool isCommitPath(const std::string& text, Kind kind);
 // Every path of the step is of that shape.
 bool isConfined(const Step& step);

@@ -8,7 +8,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <limits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -176,17 +175,12 @@ private:
     int fd_;
 };
 
-bool notOlder(const struct timespec& a, const struct timespec& b)
-{
-    return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec >= b.tv_nsec;
-}
-
 // True when the file at path is one the change wrote: a regular file (not a
-// link) with the new content, written no earlier than the change's journal.
-bool isWritten(const fs::path& path, std::uint64_t hash, const struct timespec& journalWritten)
+// link) with exactly the new content.
+bool isWritten(const fs::path& path, std::uint64_t hash)
 {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || !notOlder(info.st_mtim, journalWritten))
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     try {
         return contentHash(readResolvedFile(path, path.string())) == hash;
@@ -452,21 +446,18 @@ void removeJournals()
 }
 
 // ---- Settling ----
+
+// What a user can do where a start cannot settle a change.
+const std::string kRemedy = " The change is recorded in \"" + kJournal.string()
+    + "\", and every start tries again. If it stays so, please check the data files (or put back a copy of the "
+      "program folder), then move the journal elsewhere.";
+
 // A journal is acted on only where what stands on disk is the change's own
-// doing: a written file holds its new content and is no older than the
-// journal, a copied folder is still a copy of its template, and each step's
-// paths are checked again for a link just before they are touched.
+// doing: a written file holds its new content, a copied folder is still a
+// copy of its template, and each step's paths are checked again for a link
+// just before they are touched.
 
-// When the journal was written; nothing older is the change's own writing.
-struct timespec journalWritten()
-{
-    struct stat info {};
-    if (::lstat(kJournal.c_str(), &info) != 0 && ::lstat(kPendingJournal.c_str(), &info) != 0)
-        return { std::numeric_limits<time_t>::max(), 0 };
-    return info.st_mtim;
-}
-
-bool isMade(const Step& step, const struct timespec& since)
+bool isMade(const Step& step)
 {
     switch (step.kind) {
     case Kind::Move:
@@ -479,26 +470,31 @@ bool isMade(const Step& step, const struct timespec& since)
     case Kind::Create:
         break;
     }
-    return isWritten(step.path, step.hash, since);
+    return isWritten(step.path, step.hash);
 }
 
-// True when two folder trees hold the same folders and files, byte for byte.
+// True when two folder trees hold the same folders and files, byte for byte;
+// compared a file at a time.
 bool sameTree(const fs::path& a, const fs::path& b)
 {
-    const auto listing = [](const fs::path& root) {
-        std::map<std::string, std::optional<std::string>> entries; // a folder holds nothing
+    const auto entries = [](const fs::path& root) {
+        std::map<std::string, bool> names; // true for a folder
         std::error_code ec;
         for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
-            entries[it->path().lexically_relative(root).string()]
-                = it->is_directory(ec) ? std::nullopt : std::optional(readResolvedFile(it->path(), it->path().string()));
-        return ec ? std::nullopt : std::optional(entries);
+            names[it->path().lexically_relative(root).string()] = it->is_directory(ec);
+        return ec ? std::nullopt : std::optional(names);
     };
+    const auto names = entries(a);
+    if (!names || names != entries(b))
+        return false;
     try {
-        const auto entries = listing(a);
-        return entries && entries == listing(b);
+        for (const auto& [name, folder] : *names)
+            if (!folder && readResolvedFile(a / name, name) != readResolvedFile(b / name, name))
+                return false;
     } catch (const DataFileError&) {
         return false;
     }
+    return true;
 }
 
 // Takes back a copied folder: renamed to its temporary name, then removed,
@@ -510,7 +506,7 @@ bool revertCopy(const Step& copy, const std::vector<Step>& steps)
     const fs::path temporary = temporaryFor(copy.path);
     const auto vacating = std::find_if(steps.begin(), steps.end(),
         [&copy](const Step& step) { return step.kind == Kind::Move && step.from == copy.path; });
-    const bool made = isMade(copy, {}) && (vacating == steps.end() || isMade(*vacating, {}));
+    const bool made = isMade(copy) && (vacating == steps.end() || isMade(*vacating));
     if (made && !(sameTree(copy.from, copy.path) && ::rename(copy.path.c_str(), temporary.c_str()) == 0))
         return false;
     std::error_code ec;
@@ -522,7 +518,7 @@ bool revertCopy(const Step& copy, const std::vector<Step>& steps)
 // Puts one step back as it was before the change, from whatever state a
 // crash left it in; false when something could not be put back. An
 // original goes back to its place in one rename, so it is never lost.
-bool revert(const Step& step, const std::vector<Step>& steps, const struct timespec& since)
+bool revert(const Step& step, const std::vector<Step>& steps)
 {
     const fs::path kept = keptOriginalFor(step.path);
     switch (step.kind) {
@@ -533,7 +529,7 @@ bool revert(const Step& step, const std::vector<Step>& steps, const struct times
         return revertCopy(step, steps);
     case Kind::Create:
         return removeIfThere(temporaryFor(step.path))
-            && (!isWritten(step.path, step.hash, since) || ::unlink(step.path.c_str()) == 0);
+            && (!isWritten(step.path, step.hash) || ::unlink(step.path.c_str()) == 0);
     case Kind::Replace:
     case Kind::Delete:
         break;
@@ -542,7 +538,7 @@ bool revert(const Step& step, const std::vector<Step>& steps, const struct times
         return false;
     if (!isThere(kept))
         return true;
-    if (isThere(step.path) && !(step.writes() && isWritten(step.path, step.hash, since)))
+    if (isThere(step.path) && !(step.writes() && isWritten(step.path, step.hash)))
         return false; // something the change did not write stands in the original's place
     return !injectedFailureHits(step.programPath, FileFault::Restore) && ::rename(kept.c_str(), step.path.c_str()) == 0;
 }
@@ -552,17 +548,16 @@ bool revert(const Step& step, const std::vector<Step>& steps, const struct times
 // start tries again.
 void undo(const std::vector<Step>& steps)
 {
-    const struct timespec since = journalWritten();
     std::optional<std::string> failed;
     for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
         commitStep();
-        if (!(isConfined(*step) && revert(*step, steps, since)) && !failed)
+        if (!(isConfined(*step) && revert(*step, steps)) && !failed)
             failed = step->programPath;
     }
     if (const std::optional<std::string> unsynced = syncFoldersOf(steps); !failed)
         failed = unsynced;
     if (failed)
-        throw DataFileError(*failed, "an unfinished change to it could not be undone.");
+        throw DataFileError(*failed, "an unfinished change to it could not be undone." + kRemedy);
     removeJournals();
 }
 
@@ -582,14 +577,13 @@ void tidyUp(const std::vector<Step>& steps, bool afterACrash)
             failed = step.programPath;
     }
     if (failed)
-        throw DataFileError(*failed, "what a finished change kept of it could not be removed.");
+        throw DataFileError(*failed, "what a finished change kept of it could not be removed." + kRemedy);
     removeJournals();
 }
 
 void settle(const std::vector<Step>& steps)
 {
-    const struct timespec since = journalWritten();
-    if (std::all_of(steps.begin(), steps.end(), [&since](const Step& step) { return isMade(step, since); }))
+    if (std::all_of(steps.begin(), steps.end(), isMade))
         tidyUp(steps, true);
     else
         undo(steps);

@@ -112,7 +112,9 @@ TEST_F(CommitJournalTest, ADamagedJournalIsNotActedOnAndRefusesEverySave)
     fs::rename(whole, folder.root() / "commit.journal"); // the whole journal back: the change is undone
     EXPECT_FALSE(start());
     EXPECT_EQ(folder.read("data/athletics.dat"), "old records");
+    EXPECT_EQ(folder.read("data/points.dat"), "old points");
     EXPECT_EQ(folder.read("data/carnival.dat"), "old carnival");
+    EXPECT_FALSE(folder.exists("data/athletics/events/12Boys200m.dat"));
 }
 
 struct PlantedLine {
@@ -131,7 +133,9 @@ TEST_P(PlantedJournal, ChangesNothingItDidNotMakeAndSaysSo)
     const Tree outsideBefore = snapshot(outside);
     const Tree dataBefore = snapshot(folder.root() / "data");
 
-    EXPECT_TRUE(start().has_value());
+    const std::optional<DataFileError> said = start();
+    ASSERT_TRUE(said.has_value());
+    EXPECT_NE(said->userMessage().find("commit.journal"), std::string::npos) << said->userMessage();
     EXPECT_EQ(snapshot(outside), outsideBefore);
     EXPECT_EQ(snapshot(folder.root() / "data"), dataBefore);
     EXPECT_TRUE(folder.exists("commit.journal"));
@@ -149,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(CommitJournal, PlantedJournal,
         PlantedLine { "ReplaceThroughALink", [](const fs::path&) { return "R\t0000000000000000\tdata/link/victim.dat\n"; } },
         PlantedLine { "MoveBackOntoALink",
             [](const fs::path&) { return "R\t0000000000000000\tdata/x/victim.dat\nM\tdata/x\tdata/link\n"; } },
-        PlantedLine { "CopyOverAFolderItDidNotMake", [](const fs::path&) { return "N\tdata/nothing\tdata/athletics\n"; } }),
+        PlantedLine { "CopyOverAFolderItDidNotMake", [](const fs::path&) { return "N\tdata/nothing\tdata/athletics\n"; } },
+        PlantedLine { "CopyOntoItself", [](const fs::path&) { return "N\tdata/athletics\tdata/athletics\n"; } }),
     [](const ::testing::TestParamInfo<PlantedLine>& info) { return std::string(info.param.name); });
 
 TEST_F(CommitJournalTest, AFileAtACommitsSecondNameRefusesTheCommit)
