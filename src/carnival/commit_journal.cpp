@@ -45,12 +45,6 @@ DataFileError untrustedJournal(const fs::path& journal, const std::string& why)
               "the data files (or put back a copy of the program folder), then move the journal elsewhere.");
 }
 
-bool isWithin(const fs::path& path, const fs::path& folder)
-{
-    const auto [end, rest] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
-    return end == folder.end();
-}
-
 // One line of the journal as a step; nothing when it is of no known form.
 std::optional<Step> stepOf(const std::string& line)
 {
@@ -74,6 +68,11 @@ std::optional<Step> stepOf(const std::string& line)
 }
 
 } // namespace
+
+bool isWithin(const fs::path& path, const fs::path& folder)
+{
+    return std::mismatch(folder.begin(), folder.end(), path.begin(), path.end()).first == folder.end();
+}
 
 std::uint64_t contentHash(std::string_view bytes)
 {

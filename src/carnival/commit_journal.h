@@ -44,6 +44,9 @@ struct Step {
 };
 
 
+// True when path is the folder or lies below it.
+bool isWithin(const std::filesystem::path& path, const std::filesystem::path& folder);
+
 // A hash of a file's whole content, to know it again.
 std::uint64_t contentHash(std::string_view bytes);
 

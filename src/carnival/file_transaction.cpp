@@ -206,20 +206,14 @@ bool isReadOnly(const fs::path& path, const struct stat& info)
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-bool isBelow(const fs::path& path, const fs::path& folder)
-{
-    const auto [end, rest] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
-    return end == folder.end() && rest != path.end();
-}
-
 // Where the file at path stands before the folder steps are made: in the
 // folder that a step brings to its folder, when one does.
 fs::path whereNow(const Step& file, const std::vector<Step>& folderSteps)
 {
     for (auto step = folderSteps.rbegin(); step != folderSteps.rend(); ++step) {
-        if (isBelow(file.path, step->path))
+        if (file.path != step->path && isWithin(file.path, step->path))
             return step->from / fs::relative(file.path, step->path);
-        if (step->kind == Kind::Move && isBelow(file.path, step->from))
+        if (step->kind == Kind::Move && file.path != step->from && isWithin(file.path, step->from))
             throw DataFileError(file.programPath, "its folder is moved away by the same change.");
     }
     return file.path;
