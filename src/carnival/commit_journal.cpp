@@ -2,6 +2,7 @@
 
 #include "data_error.h"
 #include "file_transaction.h"
+#include "paths.h"
 
 #include <sys/stat.h>
 
@@ -23,13 +24,6 @@ constexpr std::size_t kLargestJournal = 64 * 1024;
 
 // The folders below the working folder that commits change.
 constexpr std::string_view kCommitFolders[] = { "data", "pristine data", "printouts" };
-
-std::string lowered(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 std::string hexOf(std::uint64_t value)
 {

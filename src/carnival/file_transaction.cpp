@@ -5,7 +5,6 @@
 #include "paths.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -31,9 +30,8 @@ int stepsBeforeEnd = 0;
 
 std::string normalised(std::string_view programPath)
 {
-    std::string text(programPath);
-    for (char& c : text)
-        c = c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string text = lowered(programPath);
+    std::replace(text.begin(), text.end(), '\\', '/');
     return text;
 }
 

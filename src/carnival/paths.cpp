@@ -46,14 +46,6 @@ bool equalIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-std::string lowered(std::string_view text)
-{
-    std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
-}
-
 std::vector<std::string> listFolder(const fs::path& folder)
 {
     std::vector<std::string> names;
@@ -146,6 +138,14 @@ fs::path matchComponent(const fs::path& folder, const std::string& component)
 }
 
 } // namespace
+
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return result;
+}
 
 // Resolves component by component; inside a PathScope every prefix is
 // remembered, so the files of one folder share its resolution.

@@ -13,6 +13,9 @@ namespace carnival {
 // as written, so the result can also name a file or folder to be created.
 std::filesystem::path resolvePath(std::string_view programPath);
 
+// The text with every letter in lower case, as names are compared.
+std::string lowered(std::string_view text);
+
 bool fileExists(std::string_view programPath);
 bool folderExists(std::string_view programPath);
 // True when anything (a file, a folder) stands at the path.
