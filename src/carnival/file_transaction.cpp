@@ -385,6 +385,7 @@ std::optional<std::string> syncFoldersOf(const std::vector<Step>& steps)
     return std::nullopt;
 }
 
+// Every rename a commit or an undo makes; each is a step a crash may cut short.
 bool renamed(const fs::path& from, const fs::path& to)
 {
     commitStep();
@@ -421,8 +422,7 @@ void makeStep(const Step& step)
 // synced.
 void makeSteps(const std::vector<Step>& steps)
 {
-    commitStep();
-    if (::rename(kPendingJournal.c_str(), kJournal.c_str()) != 0)
+    if (!renamed(kPendingJournal, kJournal))
         throw cannotWrite(kJournal.string());
     for (const Step& step : steps)
         makeStep(step);
@@ -499,7 +499,7 @@ bool revertCopy(const Step& copy, const std::vector<Step>& steps)
     const auto vacating = std::find_if(steps.begin(), steps.end(),
         [&copy](const Step& step) { return step.kind == Kind::Move && step.from == copy.path; });
     const bool made = isMade(copy) && (vacating == steps.end() || isMade(*vacating));
-    if (made && !(sameTree(copy.from, copy.path) && ::rename(copy.path.c_str(), temporary.c_str()) == 0))
+    if (made && !(sameTree(copy.from, copy.path) && renamed(copy.path, temporary)))
         return false;
     std::error_code ec;
     if (isFolder(temporary))
@@ -516,7 +516,7 @@ bool revert(const Step& step, const std::vector<Step>& steps)
     switch (step.kind) {
     case Kind::Move:
         return !isThere(step.path)
-            || (isFolder(step.path) && !isThere(step.from) && ::rename(step.path.c_str(), step.from.c_str()) == 0);
+            || (isFolder(step.path) && !isThere(step.from) && renamed(step.path, step.from));
     case Kind::Copy:
         return revertCopy(step, steps);
     case Kind::Create:
@@ -532,7 +532,7 @@ bool revert(const Step& step, const std::vector<Step>& steps)
         return true;
     if (isThere(step.path) && !(step.writes() && isWritten(step.path, step.hash)))
         return false; // something the change did not write stands in the original's place
-    return !injectedFailureHits(step.programPath, FileFault::Restore) && ::rename(kept.c_str(), step.path.c_str()) == 0;
+    return !injectedFailureHits(step.programPath, FileFault::Restore) && renamed(kept, step.path);
 }
 
 // Puts every step of an unfinished change back, the last made first. The
@@ -563,7 +563,9 @@ void tidyUp(const std::vector<Step>& steps, bool afterACrash)
         if (step.isFolder())
             continue;
         commitStep();
-        const bool removed = (!step.keepsOriginal() || removeIfThere(keptOriginalFor(step.path)))
+        // What a journal read back names is checked again just before it is touched, as in an undo.
+        const bool removed = (!afterACrash || isConfined(step))
+            && (!step.keepsOriginal() || removeIfThere(keptOriginalFor(step.path)))
             && (!afterACrash || !step.writes() || removeIfThere(temporaryFor(step.path)));
         if (!removed && !failed)
             failed = step.programPath;
