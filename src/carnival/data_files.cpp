@@ -43,7 +43,12 @@ CarnivalId readCarnival()
 
 std::array<std::int16_t, kHouseCount> readPoints()
 {
-    FieldReader reader = FieldReader::open(kPointsFile);
+    return pointsIn(readFileContent(kPointsFile));
+}
+
+std::array<std::int16_t, kHouseCount> pointsIn(std::string_view content)
+{
+    FieldReader reader(content, std::string(kPointsFile));
     std::array<std::int16_t, kHouseCount> totals {};
     for (int i = 0; i < kHouseCount; ++i)
         totals[i] = reader.nextInt16("the total of house " + std::to_string(i + 1));

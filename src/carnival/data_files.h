@@ -27,6 +27,8 @@ struct CarnivalId {
 std::array<std::string, kHouseCount> readHouses();
 CarnivalId readCarnival();
 std::array<std::int16_t, kHouseCount> readPoints();
+// The totals in the content of the points file, as readPoints() reads them.
+std::array<std::int16_t, kHouseCount> pointsIn(std::string_view content);
 std::vector<EventEntry> readEventList(std::string_view programPath);
 // The event list path of a carnival type: data\<type>\events.dat.
 std::string eventListPath(std::string_view carnivalType);

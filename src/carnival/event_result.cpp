@@ -137,8 +137,13 @@ Placing placingFrom(const std::vector<std::string>& lines, std::size_t first)
 
 StoredResult readEventResult(std::string_view path)
 {
+    return readEventResult(path, readFileContent(path));
+}
+
+StoredResult readEventResult(std::string_view path, std::string_view content)
+{
     StoredResult result;
-    result.lines = splitLines(readFileContent(path));
+    result.lines = splitLines(content);
     std::vector<std::string>& lines = result.lines;
     result.isDraw = !lines.empty() && trimBlanks(lines[0]) == kDrawMarker
         && lines.size() >= static_cast<std::size_t>(kDrawLines);

@@ -91,5 +91,7 @@ struct StoredResult {
 // Throws DataFileError when the file is missing or too short; the tie
 // position is not checked, since only the edit window uses it.
 StoredResult readEventResult(std::string_view path);
+// The same, from the file's content.
+StoredResult readEventResult(std::string_view path, std::string_view content);
 
 } // namespace carnival

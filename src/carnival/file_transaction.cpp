@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -153,13 +155,26 @@ DataFileError cannotReplace(const std::string& programPath)
 }
 
 // Only one commit at a time in the working folder, whichever program makes
-// it, so that no program settles a commit another is still making.
+// it, so that no program settles a commit another is still making. Any
+// program may lock the folder, and one may be stuck holding it: after a few
+// seconds, far longer than a commit takes, the commit is refused instead,
+// naming the file it was for. On a disk that keeps no locks, commits go
+// ahead unlocked, as they always have there.
 class CommitLock {
 public:
-    CommitLock()
+    explicit CommitLock(const std::string& programPath)
         : fd_(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) { }
+        constexpr auto kLongestWait = std::chrono::seconds(5);
+        const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
+        while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR)) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                ::close(fd_);
+                throw DataFilesBusy(programPath, "another program is changing the data files just now, so nothing "
+                                                 "was saved. Please try again once it has finished.");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
     }
     ~CommitLock()
     {
@@ -188,9 +203,8 @@ bool isWritten(const fs::path& path, std::uint64_t hash)
 }
 
 // ---- Planning ----
-// The names a commit uses beside a file (its temporary and its kept
-// original) must be free when it starts, so whatever stands there later is
-// its own.
+// The name a commit keeps an original under must be free when it starts, so
+// whatever stands there later is its own; it may be the only copy of a file.
 
 DataFileError inTheWay(const fs::path& path)
 {
@@ -229,7 +243,7 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
     const fs::path now = whereNow(file, folderSteps);
     file.inFolderToCome = now != path;
     struct stat original {};
-    const bool exists = ::lstat(now.c_str(), &original) == 0;
+    const bool exists = standsAt(now) && ::lstat(now.c_str(), &original) == 0;
     // Through a link at the name, the file it leads to; a broken link is kept as it is.
     const bool leadsToAFile = exists && (!S_ISLNK(original.st_mode) || ::stat(now.c_str(), &original) == 0);
     if (exists && file.inFolderToCome)
@@ -246,8 +260,6 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
             throw DataFileError(programPath, "a folder of that name is in the way.");
         if (injectedFailureHits(programPath, FileFault::Write))
             throw cannotWrite(programPath);
-        if (isThere(temporaryFor(now)))
-            throw inTheWay(temporaryFor(path));
         file.content = content;
         file.hash = contentHash(*content);
     }
@@ -276,20 +288,29 @@ Step plannedFolder(bool copy, const std::string& fromProgramPath, const std::str
         throw DataFileError(toProgramPath, "the folder cannot be made.");
     const bool vacated = std::any_of(before.begin(), before.end(),
         [&folder](const Step& step) { return step.kind == Kind::Move && step.from == folder.path; });
-    if (isThere(folder.path) && !(copy && vacated)) // only a copy takes the place a move vacates
+    if (standsAt(folder.path) && !(copy && vacated)) // only a copy takes the place a move vacates
         throw DataFileError(toProgramPath, "a folder of that name is in the way.");
-    if (copy && isThere(temporaryFor(folder.path)))
-        throw inTheWay(temporaryFor(folder.path));
     return folder;
 }
 
 // ---- Carrying it out ----
 
+// Nothing is ever kept under a temporary name: no rename is made before the
+// journal that names the temporaries is whole, so whatever stands there is
+// left from a change cut short before that, and goes (a link itself, never
+// what it leads to).
+bool clearTemporary(const fs::path& path)
+{
+    std::error_code ec;
+    fs::remove_all(temporaryFor(path), ec);
+    return !ec;
+}
+
 // The new content under its temporary name, with the permissions and owner
 // of the file it replaces; the open descriptor, or -1.
 int writeTemporary(const Step& file)
 {
-    const int fd = writeWhole(temporaryFor(file.path), *file.content, file.mode);
+    const int fd = clearTemporary(file.path) ? writeWhole(temporaryFor(file.path), *file.content, file.mode) : -1;
     static const std::pair<uid_t, gid_t> ours(::geteuid(), ::getegid());
     if (fd >= 0 && file.owner && *file.owner != ours) {
         // Only an administrator may give the file back to its owner; a
@@ -318,6 +339,8 @@ bool syncTree(const fs::path& root)
 bool copyTree(const Step& copy)
 {
     std::error_code ec;
+    if (!clearTemporary(copy.path))
+        return false;
     try {
         fs::copy(copy.from, temporaryFor(copy.path), fs::copy_options::recursive, ec);
     } catch (const fs::filesystem_error&) {
@@ -577,49 +600,54 @@ void tidyUp(const std::vector<Step>& steps, bool afterACrash)
 
 void settle(const std::vector<Step>& steps)
 {
-    if (std::all_of(steps.begin(), steps.end(), isMade))
-        tidyUp(steps, true);
-    else
+    if (!std::all_of(steps.begin(), steps.end(), isMade)) {
         undo(steps);
+        return;
+    }
+    // After a crash the renames may still wait in memory; on a disk that keeps
+    // no order among its changes (FAT, exFAT) a power cut could then keep the
+    // removals and lose the renames. So they go to the disk first.
+    if (const std::optional<std::string> unsynced = syncFoldersOf(steps))
+        throw DataFileError(*unsynced, "a finished change to it could not be written to the disk." + kRemedy);
+    tidyUp(steps, true);
 }
 
-void settleLocked()
+// Settles the change a journal records, if one does; the file it names
+// first, when it names one.
+std::optional<std::string> settleLocked()
 {
-    if (isThere(kJournal)) {
-        settle(readJournal(kJournal));
-        return;
-    }
-    if (!isThere(kPendingJournal))
-        return;
-    // Cut short while the journal and the new contents were written, before
-    // any file was replaced: a whole journal names the temporaries to remove.
     std::vector<Step> steps;
-    try {
-        steps = readJournal(kPendingJournal);
-    } catch (const DataFileError&) {
-        removeJournals();
-        return;
+    if (isThere(kJournal)) {
+        steps = readJournal(kJournal);
+    } else if (!isThere(kPendingJournal)) {
+        return std::nullopt;
+    } else {
+        // Written whole before any file is replaced: one that is not whole was
+        // cut short before that, and the temporaries it left are cleared by
+        // the commit that next writes them.
+        try {
+            steps = readJournal(kPendingJournal);
+        } catch (const DataFileError&) {
+            removeJournals();
+            return std::nullopt;
+        }
     }
     settle(steps);
+    return steps.empty() ? std::nullopt : std::optional(steps.front().programPath);
 }
 
 } // namespace
 
-std::string readResolvedFile(const fs::path& path, std::string_view programPath)
-{
-    std::optional<std::string> content = readResolvedFileIfThere(path, programPath, kWholeFile);
-    if (!content)
-        throw DataFileError(std::string(programPath), "the file is missing.");
-    return std::move(*content);
-}
+namespace {
 
-std::optional<std::string> readResolvedFileIfThere(const fs::path& path, std::string_view programPath,
-    std::size_t atMost)
+// Reads the file at path as readResolvedFileIfThere does, and says which file
+// it read.
+std::optional<std::string> readIfThere(const fs::path& path, std::string_view programPath, std::size_t atMost,
+    struct stat& info)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR))
         return std::nullopt;
-    struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         if (fd >= 0)
             ::close(fd);
@@ -660,6 +688,41 @@ std::optional<std::string> readResolvedFileIfThere(const fs::path& path, std::st
     return content;
 }
 
+std::string readWhole(const fs::path& path, std::string_view programPath, struct stat& info)
+{
+    std::optional<std::string> content = readIfThere(path, programPath, kWholeFile, info);
+    if (!content)
+        throw DataFileError(std::string(programPath), "the file is missing.");
+    return std::move(*content);
+}
+
+FileIdentity identityOf(const struct stat& info)
+{
+    return { info.st_dev, info.st_ino, info.st_size, info.st_ctim.tv_sec, info.st_ctim.tv_nsec };
+}
+
+DataFileError changedMeanwhile(const std::string& programPath)
+{
+    return DataFileError(programPath, "the data files were changed while this change was made (by another program, "
+                                      "or by settling a change that was cut short), so nothing was saved. Please "
+                                      "make the change again.");
+}
+
+} // namespace
+
+std::string readResolvedFile(const fs::path& path, std::string_view programPath)
+{
+    struct stat info {};
+    return readWhole(path, programPath, info);
+}
+
+std::optional<std::string> readResolvedFileIfThere(const fs::path& path, std::string_view programPath,
+    std::size_t atMost)
+{
+    struct stat info {};
+    return readIfThere(path, programPath, atMost, info);
+}
+
 void FileTransaction::write(std::string_view programPath, std::string content)
 {
     const std::string key = resolvePath(programPath).string();
@@ -682,9 +745,23 @@ const std::string& FileTransaction::read(std::string_view programPath)
         return *change->second.content;
     }
     auto found = read_.find(key);
-    if (found == read_.end())
-        found = read_.emplace(key, readResolvedFile(path, programPath)).first;
-    return found->second;
+    if (found == read_.end()) {
+        struct stat info {};
+        std::string content = readWhole(path, programPath, info);
+        found = read_.emplace(key, ReadFile { std::string(programPath), std::move(content), identityOf(info) }).first;
+    }
+    return found->second.content;
+}
+
+// Every commit replaces a file by a new one, so a file read that still has
+// the identity it had is still the file that was read.
+void FileTransaction::checkReadFilesUnchanged() const
+{
+    for (const auto& [key, file] : read_) {
+        struct stat info {};
+        if (::stat(key.c_str(), &info) != 0 || identityOf(info) != file.identity)
+            throw changedMeanwhile(file.programPath);
+    }
 }
 
 void FileTransaction::moveFolder(std::string_view fromProgramPath, std::string_view toProgramPath)
@@ -701,8 +778,12 @@ void FileTransaction::commit()
 {
     if (empty())
         return;
-    CommitLock lock;
-    settleLocked();
+    CommitLock lock(changes_.empty() ? folderSteps_.front().toProgramPath : changes_.begin()->second.programPath);
+    // A change settled here may have been half made when this one read its
+    // files, or before the program read what it holds in memory.
+    if (const std::optional<std::string> settled = settleLocked())
+        throw changedMeanwhile(*settled);
+    checkReadFilesUnchanged();
     std::vector<Step> steps;
     for (const FolderStep& step : folderSteps_)
         steps.push_back(plannedFolder(step.copy, step.fromProgramPath, step.toProgramPath, steps));
@@ -733,7 +814,7 @@ void FileTransaction::commit()
 
 void settleInterruptedCommit()
 {
-    CommitLock lock;
+    CommitLock lock(kJournal.string());
     settleLocked();
 }
 

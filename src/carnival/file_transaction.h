@@ -11,6 +11,11 @@
 // the next start of any of the programs, before anything reads the data. No
 // hard links are used, so this works on any disk, FAT and exFAT included.
 
+#include "data_error.h"
+
+#include <sys/types.h>
+
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -19,6 +24,24 @@
 #include <vector>
 
 namespace carnival {
+
+// A commit refused because another program held the data files longer than
+// any change takes (a program stuck half way, or anything else that locks the
+// program folder); nothing was changed.
+class DataFilesBusy : public DataFileError {
+public:
+    using DataFileError::DataFileError;
+};
+
+// Which file stood at a name when it was read: every commit replaces a file
+// by a new one, so any change to it gives another identity.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t changedSeconds = 0, changedNanoseconds = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 
 class FileTransaction {
 public:
@@ -44,9 +67,13 @@ public:
 
     // Carries out every staged change. Throws DataFileError naming the first
     // file that could not be written, replaced or deleted (a file the user
-    // may not write counts as such, and so does one whose temporary or
-    // second name is taken by a file the commit did not make); nothing is
-    // changed then. A replaced file keeps its permissions.
+    // may not write counts as such, and so does one whose second name is
+    // taken by a file the commit did not make), or one of the files read
+    // when it is no longer the file that was read, or when the commit had to
+    // settle a change another commit left unfinished first: what the caller
+    // computed may rest on files that have changed since. Throws DataFilesBusy
+    // when another program holds the data files for more than a few seconds.
+    // Nothing is changed then. A replaced file keeps its permissions.
     void commit();
 
 private:
@@ -60,7 +87,14 @@ private:
     };
     std::map<std::string, Change> changes_; // keyed by the resolved path
     std::vector<FolderStep> folderSteps_;
-    std::map<std::string, std::string> read_; // files read, by the resolved path
+    struct ReadFile {
+        std::string programPath;
+        std::string content;
+        FileIdentity identity;
+    };
+    std::map<std::string, ReadFile> read_; // by the resolved path
+
+    void checkReadFilesUnchanged() const;
 };
 
 // Finishes or undoes a commit that a crash cut short, from the journal it
@@ -69,6 +103,8 @@ private:
 // DataFileError naming a file that could not be put back, or naming the
 // journal when it is damaged or names anything but the program's data files;
 // nothing is touched then, and every commit is refused until it is dealt with.
+// Throws DataFilesBusy, naming the journal, when another program holds the
+// data files for more than a few seconds.
 void settleInterruptedCommit();
 
 // The whole content of the regular file at a resolved path, read with one

@@ -185,22 +185,38 @@ PathScope::~PathScope()
         scopeMemory.reset();
 }
 
+bool standsAt(const fs::path& path)
+{
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0)
+        return false;
+    const std::string name = path.filename().string();
+    if (name.empty() || name == "." || name == ".." || !ignoresCase(path.parent_path(), name, entry.st_dev))
+        return true;
+    std::vector<std::string> unscoped;
+    const std::vector<std::string>& names = folderListing(path.parent_path(), unscoped);
+    return std::any_of(names.begin(), names.end(), [&name](const std::string& listed) { return equalIgnoringCase(listed, name); });
+}
+
 bool fileExists(std::string_view programPath)
 {
+    const fs::path path = resolvePath(programPath);
     std::error_code ec;
-    return fs::is_regular_file(resolvePath(programPath), ec);
+    return standsAt(path) && fs::is_regular_file(path, ec);
 }
 
 bool folderExists(std::string_view programPath)
 {
+    const fs::path path = resolvePath(programPath);
     std::error_code ec;
-    return fs::is_directory(resolvePath(programPath), ec);
+    return standsAt(path) && fs::is_directory(path, ec);
 }
 
 bool pathExists(std::string_view programPath)
 {
+    const fs::path path = resolvePath(programPath);
     std::error_code ec;
-    return fs::exists(resolvePath(programPath), ec);
+    return standsAt(path) && fs::exists(path, ec);
 }
 
 } // namespace carnival

@@ -16,6 +16,13 @@ std::filesystem::path resolvePath(std::string_view programPath);
 // The text with every letter in lower case, as names are compared.
 std::string lowered(std::string_view text);
 
+// True when anything stands at a resolved path (a link counts, whatever it
+// leads to). On a disk that ignores case the system may go on finding a
+// removed entry under another spelling than the one it was removed by for a
+// while; there the folder's listing decides, the same listing that gives a
+// path its spelling, so the two answers agree.
+bool standsAt(const std::filesystem::path& path);
+
 bool fileExists(std::string_view programPath);
 bool folderExists(std::string_view programPath);
 // True when anything (a file, a folder) stands at the path.

@@ -1,6 +1,7 @@
 #include "records_tools.h"
 
 #include "data_error.h"
+#include "file_transaction.h"
 #include "number_form.h"
 #include "paths.h"
 #include "text_files.h"
@@ -73,12 +74,14 @@ bool endsTheWalk(const std::vector<RecordEntry>& records, int number)
 
 std::vector<RecordEntry> storeRecordInFile(std::string_view programPath, int number, const RecordEntry& record)
 {
-    std::vector<RecordEntry> records = readRecordsFile(programPath);
+    FileTransaction files;
+    std::vector<RecordEntry> records = decodeRecords(files.read(programPath));
     if (number < 1 || static_cast<std::size_t>(number) > records.size())
         throw DataFileError(std::string(programPath),
             "the file has been changed by another program and no longer holds record " + std::to_string(number) + ".");
     records[static_cast<std::size_t>(number - 1)] = record;
-    writeFileAtomically(programPath, encodeRecords(records));
+    files.write(programPath, encodeRecords(records));
+    files.commit();
     return records;
 }
 

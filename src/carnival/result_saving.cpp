@@ -233,7 +233,7 @@ SaveOutcome saveEditedResult(const ResultForm& form)
     return runSave([&](Operation& operation, std::vector<std::string>& messages) {
         // The edit scores on the totals of the points file.
         saveAndScore(operation, form, joinLines(plainFormLines(form)), normalPoints(0), true,
-            totalsFrom(readPoints()), messages);
+            totalsFrom(pointsIn(operation.files.read(kPointsFile))), messages);
     });
 }
 
@@ -257,7 +257,7 @@ OpenedResult openResultForEditing()
     OpenedResult opened;
     try {
         Operation operation;
-        opened.stored = readEventResult(chosenResultPath());
+        opened.stored = readEventResult(chosenResultPath(), operation.files.read(chosenResultPath()));
         const StoredResult& stored = opened.stored;
         const int drawpos = takenBackDrawpos(stored);
         const bool knownTie = drawpos >= 1 && drawpos <= 4;

@@ -12,6 +12,9 @@ void settleUnfinishedChanges(const QString& title)
 {
     try {
         carnival::settleInterruptedCommit();
+    } catch (const carnival::DataFilesBusy& busy) {
+        // Nothing to say of a change cut short: the next save settles it.
+        showMsgBoxDroppingAnswer(qtext(busy.userMessage()), 48, title);
     } catch (const carnival::DataFileError& error) {
         showMsgBoxDroppingAnswer("A change to the data files was cut short and could not be undone. "
                 + qtext(error.userMessage()),

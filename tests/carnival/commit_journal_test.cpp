@@ -10,9 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -157,23 +160,80 @@ INSTANTIATE_TEST_SUITE_P(CommitJournal, PlantedJournal,
         PlantedLine { "CopyOntoItself", [](const fs::path&) { return "N\tdata/athletics\tdata/athletics\n"; } }),
     [](const ::testing::TestParamInfo<PlantedLine>& info) { return std::string(info.param.name); });
 
-TEST_F(CommitJournalTest, AFileAtACommitsSecondNameRefusesTheCommit)
+TEST_F(CommitJournalTest, AFileAtAnOriginalsSecondNameRefusesTheCommit)
 {
-    using LeftOver = std::pair<const char*, const char*>; // on disk, and as a message names it
-    for (const auto& [onDisk, named] :
-        { LeftOver { "data/points.dat.old~", "data\\points.dat.old~" },
-            LeftOver { "data/athletics.dat.new~", "data\\athletics.dat.new~" } }) {
-        folder.write(onDisk, "someone else's");
-        const Tree before = snapshot(folder.root());
-        try {
-            change();
-            ADD_FAILURE() << "committed past " << onDisk;
-        } catch (const DataFileError& error) {
-            EXPECT_EQ(error.file(), named);
-        }
-        EXPECT_EQ(snapshot(folder.root()), before);
-        fs::remove(folder.root() / onDisk);
+    folder.write("data/points.dat.old~", "someone else's");
+    const Tree before = snapshot(folder.root());
+    try {
+        change();
+        ADD_FAILURE() << "committed past it";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(error.file(), "data\\points.dat.old~");
     }
+    EXPECT_EQ(snapshot(folder.root()), before);
+}
+
+TEST_F(CommitJournalTest, APowerCutBeforeTheJournalWasWholeLeavesTheNextSaveFree)
+{
+    // Cut short as the journal is to take its name: it and every temporary are written.
+    ASSERT_TRUE(endsAtCommitStep(5, change));
+    const std::string pending = folder.read("commit.journal.new~");
+    plantJournal(pending.substr(0, pending.size() / 2), "commit.journal.new~");
+    fs::remove(folder.root() / "data/points.dat.new~");
+    fs::create_symlink(outside / "victim.dat", folder.root() / "data/points.dat.new~");
+
+    EXPECT_FALSE(start());
+    change();
+    EXPECT_EQ(folder.read("data/points.dat"), "new points");
+    EXPECT_EQ(folder.read("data/athletics.dat"), "new records");
+    EXPECT_EQ(snapshot(outside).at("victim.dat"), "victim.dat");
+}
+
+TEST_F(CommitJournalTest, ASaveBuiltOnAFileReplacedSinceItWasReadIsRefused)
+{
+    FileTransaction files;
+    files.write("data\\points.dat", files.read("data\\Athletics.dat") + " scored");
+    writeFileAtomically("data\\athletics.dat", "another program's records");
+    const Tree before = snapshot(folder.root());
+    try {
+        files.commit();
+        ADD_FAILURE() << "committed";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(error.file(), "data\\Athletics.dat");
+        EXPECT_NE(error.problem().find("make the change again"), std::string::npos) << error.problem();
+    }
+    EXPECT_EQ(snapshot(folder.root()), before);
+}
+
+TEST_F(CommitJournalTest, ASaveThatSettlesAChangeFirstIsRefusedOnceWithNothingMixed)
+{
+    ASSERT_TRUE(endsAtCommitStep(10, change));
+    failFileWritesForTests("data/athletics.dat", FileFault::Restore);
+    ASSERT_TRUE(start()); // and the program goes on, its files mixed
+    failFileWritesForTests("");
+    const auto save = [] {
+        FileTransaction files;
+        files.write("data\\points.dat", files.read("data\\points.dat") + " scored");
+        files.commit();
+    };
+    EXPECT_THROW(save(), DataFileError);
+    EXPECT_EQ(folder.read("data/athletics.dat"), "old records");
+    EXPECT_EQ(folder.read("data/points.dat"), "old points");
+    EXPECT_TRUE(folder.exists("data/carnival.dat"));
+    save();
+    EXPECT_EQ(folder.read("data/points.dat"), "old points scored");
+}
+
+TEST_F(CommitJournalTest, ALockHeldElsewhereRefusesASaveWithinSeconds)
+{
+    const int held = ::open(folder.root().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const Tree before = snapshot(folder.root());
+    const auto began = std::chrono::steady_clock::now();
+    EXPECT_THROW(change(), DataFilesBusy);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(8));
+    EXPECT_EQ(snapshot(folder.root()), before);
+    ::close(held);
 }
 
 TEST_F(CommitJournalTest, PlansNoUndoCouldTakeBackAreRefused)
