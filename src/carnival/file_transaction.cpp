@@ -154,6 +154,18 @@ DataFileError cannotReplace(const std::string& programPath)
     return DataFileError(programPath, "the file cannot be replaced.");
 }
 
+FileIdentity identityOf(const struct stat& info)
+{
+    return { info.st_dev, info.st_ino, info.st_size, info.st_ctim.tv_sec, info.st_ctim.tv_nsec };
+}
+
+DataFileError changedMeanwhile(const std::string& programPath)
+{
+    return DataFileError(programPath, "the data files were changed while this change was made (by another program, "
+                                      "or by undoing a change that was cut short), so nothing was saved. Please "
+                                      "make the change again.");
+}
+
 // Only one commit at a time in the working folder, whichever program makes
 // it, so that no program settles a commit another is still making. Any
 // program may lock the folder, and one may be stuck holding it: after a few
@@ -170,8 +182,9 @@ public:
         while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR)) {
             if (std::chrono::steady_clock::now() >= deadline) {
                 ::close(fd_);
-                throw DataFilesBusy(programPath, "another program is changing the data files just now, so nothing "
-                                                 "was saved. Please try again once it has finished.");
+                throw DataFilesBusy(programPath, "another program is changing the data files and has not finished "
+                                                 "within a few seconds, so nothing was saved. Please try again once it "
+                                                 "has finished.");
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
@@ -204,13 +217,32 @@ bool isWritten(const fs::path& path, std::uint64_t hash)
 
 // ---- Planning ----
 // The name a commit keeps an original under must be free when it starts, so
-// whatever stands there later is its own; it may be the only copy of a file.
+// whatever stands there later is its own; it may be the only copy of a file,
+// so it is never taken out of the way.
 
 DataFileError inTheWay(const fs::path& path)
 {
     return DataFileError(programPathOf(path.string()),
         "a file the change to the data files did not make stands at this name, which the change uses. "
         "Please move it elsewhere.");
+}
+
+// Nothing is ever kept under a temporary name: no rename is made before the
+// journal that names the temporaries is whole, so what stands there is left
+// from a change cut short before that, and goes before anything is written
+// (a link itself, never what it leads to). Only a copied folder leaves a
+// folder there.
+void clearTemporary(const fs::path& path, bool ofACopy)
+{
+    const fs::path temporary = temporaryFor(path);
+    struct stat info {};
+    if (::lstat(temporary.c_str(), &info) != 0)
+        return;
+    std::error_code ec;
+    const bool cleared = S_ISDIR(info.st_mode) ? ofACopy && fs::remove_all(temporary, ec) > 0 && !ec
+                                               : ::unlink(temporary.c_str()) == 0;
+    if (!cleared)
+        throw inTheWay(temporary);
 }
 
 bool isReadOnly(const fs::path& path, const struct stat& info)
@@ -260,6 +292,7 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
             throw DataFileError(programPath, "a folder of that name is in the way.");
         if (injectedFailureHits(programPath, FileFault::Write))
             throw cannotWrite(programPath);
+        clearTemporary(now, false);
         file.content = content;
         file.hash = contentHash(*content);
     }
@@ -290,27 +323,18 @@ Step plannedFolder(bool copy, const std::string& fromProgramPath, const std::str
         [&folder](const Step& step) { return step.kind == Kind::Move && step.from == folder.path; });
     if (standsAt(folder.path) && !(copy && vacated)) // only a copy takes the place a move vacates
         throw DataFileError(toProgramPath, "a folder of that name is in the way.");
+    if (copy)
+        clearTemporary(folder.path, true);
     return folder;
 }
 
 // ---- Carrying it out ----
 
-// Nothing is ever kept under a temporary name: no rename is made before the
-// journal that names the temporaries is whole, so whatever stands there is
-// left from a change cut short before that, and goes (a link itself, never
-// what it leads to).
-bool clearTemporary(const fs::path& path)
-{
-    std::error_code ec;
-    fs::remove_all(temporaryFor(path), ec);
-    return !ec;
-}
-
 // The new content under its temporary name, with the permissions and owner
 // of the file it replaces; the open descriptor, or -1.
 int writeTemporary(const Step& file)
 {
-    const int fd = clearTemporary(file.path) ? writeWhole(temporaryFor(file.path), *file.content, file.mode) : -1;
+    const int fd = writeWhole(temporaryFor(file.path), *file.content, file.mode);
     static const std::pair<uid_t, gid_t> ours(::geteuid(), ::getegid());
     if (fd >= 0 && file.owner && *file.owner != ours) {
         // Only an administrator may give the file back to its owner; a
@@ -339,8 +363,6 @@ bool syncTree(const fs::path& root)
 bool copyTree(const Step& copy)
 {
     std::error_code ec;
-    if (!clearTemporary(copy.path))
-        return false;
     try {
         fs::copy(copy.from, temporaryFor(copy.path), fs::copy_options::recursive, ec);
     } catch (const fs::filesystem_error&) {
@@ -598,11 +620,12 @@ void tidyUp(const std::vector<Step>& steps, bool afterACrash)
     removeJournals();
 }
 
-void settle(const std::vector<Step>& steps)
+// Finishes or undoes the change; true when it was undone.
+bool settle(const std::vector<Step>& steps)
 {
     if (!std::all_of(steps.begin(), steps.end(), isMade)) {
         undo(steps);
-        return;
+        return true;
     }
     // After a crash the renames may still wait in memory; on a disk that keeps
     // no order among its changes (FAT, exFAT) a power cut could then keep the
@@ -610,10 +633,11 @@ void settle(const std::vector<Step>& steps)
     if (const std::optional<std::string> unsynced = syncFoldersOf(steps))
         throw DataFileError(*unsynced, "a finished change to it could not be written to the disk." + kRemedy);
     tidyUp(steps, true);
+    return false;
 }
 
 // Settles the change a journal records, if one does; the file it names
-// first, when it names one.
+// first, when it had to be undone.
 std::optional<std::string> settleLocked()
 {
     std::vector<Step> steps;
@@ -632,22 +656,26 @@ std::optional<std::string> settleLocked()
             return std::nullopt;
         }
     }
-    settle(steps);
-    return steps.empty() ? std::nullopt : std::optional(steps.front().programPath);
+    return settle(steps) ? std::optional(steps.front().programPath) : std::nullopt;
 }
 
 } // namespace
 
-namespace {
+std::string readResolvedFile(const fs::path& path, std::string_view programPath, FileIdentity* read)
+{
+    std::optional<std::string> content = readResolvedFileIfThere(path, programPath, kWholeFile, read);
+    if (!content)
+        throw DataFileError(std::string(programPath), "the file is missing.");
+    return std::move(*content);
+}
 
-// Reads the file at path as readResolvedFileIfThere does, and says which file
-// it read.
-std::optional<std::string> readIfThere(const fs::path& path, std::string_view programPath, std::size_t atMost,
-    struct stat& info)
+std::optional<std::string> readResolvedFileIfThere(const fs::path& path, std::string_view programPath,
+    std::size_t atMost, FileIdentity* read)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR))
         return std::nullopt;
+    struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         if (fd >= 0)
             ::close(fd);
@@ -685,42 +713,9 @@ std::optional<std::string> readIfThere(const fs::path& path, std::string_view pr
     }
     ::close(fd);
     content.resize(done);
+    if (read)
+        *read = identityOf(info);
     return content;
-}
-
-std::string readWhole(const fs::path& path, std::string_view programPath, struct stat& info)
-{
-    std::optional<std::string> content = readIfThere(path, programPath, kWholeFile, info);
-    if (!content)
-        throw DataFileError(std::string(programPath), "the file is missing.");
-    return std::move(*content);
-}
-
-FileIdentity identityOf(const struct stat& info)
-{
-    return { info.st_dev, info.st_ino, info.st_size, info.st_ctim.tv_sec, info.st_ctim.tv_nsec };
-}
-
-DataFileError changedMeanwhile(const std::string& programPath)
-{
-    return DataFileError(programPath, "the data files were changed while this change was made (by another program, "
-                                      "or by settling a change that was cut short), so nothing was saved. Please "
-                                      "make the change again.");
-}
-
-} // namespace
-
-std::string readResolvedFile(const fs::path& path, std::string_view programPath)
-{
-    struct stat info {};
-    return readWhole(path, programPath, info);
-}
-
-std::optional<std::string> readResolvedFileIfThere(const fs::path& path, std::string_view programPath,
-    std::size_t atMost)
-{
-    struct stat info {};
-    return readIfThere(path, programPath, atMost, info);
 }
 
 void FileTransaction::write(std::string_view programPath, std::string content)
@@ -746,9 +741,10 @@ const std::string& FileTransaction::read(std::string_view programPath)
     }
     auto found = read_.find(key);
     if (found == read_.end()) {
-        struct stat info {};
-        std::string content = readWhole(path, programPath, info);
-        found = read_.emplace(key, ReadFile { std::string(programPath), std::move(content), identityOf(info) }).first;
+        ReadFile file;
+        file.programPath = programPath;
+        file.content = readResolvedFile(path, programPath, &file.identity);
+        found = read_.emplace(key, std::move(file)).first;
     }
     return found->second.content;
 }
@@ -779,10 +775,11 @@ void FileTransaction::commit()
     if (empty())
         return;
     CommitLock lock(changes_.empty() ? folderSteps_.front().toProgramPath : changes_.begin()->second.programPath);
-    // A change settled here may have been half made when this one read its
-    // files, or before the program read what it holds in memory.
-    if (const std::optional<std::string> settled = settleLocked())
-        throw changedMeanwhile(*settled);
+    // A change undone here may have been half made when this one read its
+    // files, or when the program read what it holds in memory; one found
+    // finished is whole either way.
+    if (const std::optional<std::string> undone = settleLocked())
+        throw changedMeanwhile(*undone);
     checkReadFilesUnchanged();
     std::vector<Step> steps;
     for (const FolderStep& step : folderSteps_)

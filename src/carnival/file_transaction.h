@@ -70,8 +70,8 @@ public:
     // may not write counts as such, and so does one whose second name is
     // taken by a file the commit did not make), or one of the files read
     // when it is no longer the file that was read, or when the commit had to
-    // settle a change another commit left unfinished first: what the caller
-    // computed may rest on files that have changed since. Throws DataFilesBusy
+    // undo a change another commit left half made: what the caller computed
+    // may rest on files that have changed since. Throws DataFilesBusy
     // when another program holds the data files for more than a few seconds.
     // Nothing is changed then. A replaced file keeps its permissions.
     void commit();
@@ -110,13 +110,14 @@ void settleInterruptedCommit();
 // The whole content of the regular file at a resolved path, read with one
 // open that never waits; programPath names it in the DataFileError thrown
 // when it is missing, not a regular file, unreadable or larger than any file
-// the programs write.
-std::string readResolvedFile(const std::filesystem::path& path, std::string_view programPath);
+// the programs write. Where asked, says which file it read.
+std::string readResolvedFile(const std::filesystem::path& path, std::string_view programPath,
+    FileIdentity* read = nullptr);
 // The same, or nothing when no file stands there; only the first atMost
 // bytes of a larger file, whatever its size, for a reader that needs no more.
 inline constexpr std::size_t kWholeFile = static_cast<std::size_t>(-1);
 std::optional<std::string> readResolvedFileIfThere(const std::filesystem::path& path, std::string_view programPath,
-    std::size_t atMost = kWholeFile);
+    std::size_t atMost = kWholeFile, FileIdentity* read = nullptr);
 
 // Test hooks.
 enum class FileFault {

@@ -10,13 +10,9 @@
 #include "safe_text.h"
 #include "text_files.h"
 
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 namespace carnival {
-
-namespace fs = std::filesystem;
 
 const NewCarnival& newAthleticsCarnival()
 {
@@ -39,8 +35,7 @@ std::string currentFolder(std::string_view currentType)
 
 bool pathTaken(std::string_view programPath)
 {
-    std::error_code ec;
-    return fs::exists(resolvePath(programPath), ec);
+    return standsAt(resolvePath(programPath));
 }
 
 // The part of the type's template tree that a new carnival needs and cannot

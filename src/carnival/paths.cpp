@@ -193,8 +193,9 @@ bool standsAt(const fs::path& path)
     const std::string name = path.filename().string();
     if (name.empty() || name == "." || name == ".." || !ignoresCase(path.parent_path(), name, entry.st_dev))
         return true;
-    std::vector<std::string> unscoped;
-    const std::vector<std::string>& names = folderListing(path.parent_path(), unscoped);
+    // Listed afresh: a file another program made since a scope listed the
+    // folder is there, and must be kept as an original when it is replaced.
+    const std::vector<std::string> names = listFolder(path.parent_path());
     return std::any_of(names.begin(), names.end(), [&name](const std::string& listed) { return equalIgnoringCase(listed, name); });
 }
 
