@@ -749,17 +749,6 @@ const std::string& FileTransaction::read(std::string_view programPath)
     return found->second.content;
 }
 
-// Every commit replaces a file by a new one, so a file read that still has
-// the identity it had is still the file that was read.
-void FileTransaction::checkReadFilesUnchanged() const
-{
-    for (const auto& [key, file] : read_) {
-        struct stat info {};
-        if (::stat(key.c_str(), &info) != 0 || identityOf(info) != file.identity)
-            throw changedMeanwhile(file.programPath);
-    }
-}
-
 void FileTransaction::moveFolder(std::string_view fromProgramPath, std::string_view toProgramPath)
 {
     folderSteps_.push_back({ false, std::string(fromProgramPath), std::string(toProgramPath) });
@@ -780,7 +769,11 @@ void FileTransaction::commit()
     // finished is whole either way.
     if (const std::optional<std::string> undone = settleLocked())
         throw changedMeanwhile(*undone);
-    checkReadFilesUnchanged();
+    for (const auto& [key, file] : read_) {
+        struct stat info {};
+        if (::stat(key.c_str(), &info) != 0 || identityOf(info) != file.identity)
+            throw changedMeanwhile(file.programPath);
+    }
     std::vector<Step> steps;
     for (const FolderStep& step : folderSteps_)
         steps.push_back(plannedFolder(step.copy, step.fromProgramPath, step.toProgramPath, steps));

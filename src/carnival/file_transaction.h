@@ -34,7 +34,7 @@ public:
 };
 
 // Which file stood at a name when it was read: every commit replaces a file
-// by a new one, so any change to it gives another identity.
+// by a new one, so a file that still has its identity is still the one read.
 struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
@@ -93,8 +93,6 @@ private:
         FileIdentity identity;
     };
     std::map<std::string, ReadFile> read_; // by the resolved path
-
-    void checkReadFilesUnchanged() const;
 };
 
 // Finishes or undoes a commit that a crash cut short, from the journal it
