@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
@@ -598,6 +599,16 @@ void undo(const std::vector<Step>& steps)
     removeJournals();
 }
 
+// True where the disk of the working folder may write changes out of the
+// order they were made in: FAT and exFAT keep no journal of their own, and a
+// disk served by a program (FUSE) cannot say.
+bool keepsNoOrder()
+{
+    constexpr long kFat = 0x4d44, kExfat = 0x2011BAB0, kFuse = 0x65735546;
+    struct statfs disk {};
+    return ::statfs(".", &disk) != 0 || disk.f_type == kFat || disk.f_type == kExfat || disk.f_type == kFuse;
+}
+
 // Removes what a finished change kept of the old files (and, after a crash,
 // a temporary left where a file already held its new content), then the
 // journal. While anything cannot go, the journal stays for the next start.
@@ -615,6 +626,11 @@ void tidyUp(const std::vector<Step>& steps, bool afterACrash)
         if (!removed && !failed)
             failed = step.programPath;
     }
+    // There a power cut could keep the journal's removal and lose the
+    // originals': a kept original that no journal explains would then refuse
+    // every later save of its file.
+    if (!failed && keepsNoOrder())
+        failed = syncFoldersOf(steps);
     if (failed)
         throw DataFileError(*failed, "what a finished change kept of it could not be removed." + kRemedy);
     removeJournals();
