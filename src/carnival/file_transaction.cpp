@@ -224,26 +224,36 @@ bool isWritten(const fs::path& path, std::uint64_t hash)
 DataFileError inTheWay(const fs::path& path)
 {
     return DataFileError(programPathOf(path.string()),
-        "a file the change to the data files did not make stands at this name, which the change uses. "
+        "something the change to the data files did not make stands at this name, which the change uses. "
         "Please move it elsewhere.");
 }
 
 // Nothing is ever kept under a temporary name: no rename is made before the
-// journal that names the temporaries is whole, so what stands there is left
-// from a change cut short before that, and goes before anything is written
-// (a link itself, never what it leads to). Only a copied folder leaves a
-// folder there.
-void clearTemporary(const fs::path& path, bool ofACopy)
+// journal that names the temporaries is whole, so what stands where a commit
+// writes a temporary before that is left from a change cut short then, and
+// may be taken out of the way once the whole change is planned; only a
+// copied folder leaves a folder there. A file staged in a folder the change
+// brings gets its temporary only after that, so nothing may stand there.
+void checkTemporaryIsClearable(const Step& step, const fs::path& now)
 {
-    const fs::path temporary = temporaryFor(path);
     struct stat info {};
-    if (::lstat(temporary.c_str(), &info) != 0)
-        return;
-    std::error_code ec;
-    const bool cleared = S_ISDIR(info.st_mode) ? ofACopy && fs::remove_all(temporary, ec) > 0 && !ec
-                                               : ::unlink(temporary.c_str()) == 0;
-    if (!cleared)
-        throw inTheWay(temporary);
+    if (::lstat(temporaryFor(now).c_str(), &info) == 0
+        && (step.inFolderToCome || (S_ISDIR(info.st_mode) && step.kind != Kind::Copy)))
+        throw inTheWay(temporaryFor(now));
+}
+
+// Takes the leftovers at the temporary names out of the way (a link itself,
+// never what it leads to).
+void clearTemporaries(const std::vector<Step>& steps)
+{
+    for (const Step& step : steps) {
+        if (step.kind != Kind::Copy && (!step.writes() || step.inFolderToCome))
+            continue;
+        std::error_code ec;
+        fs::remove_all(temporaryFor(step.path), ec);
+        if (ec)
+            throw inTheWay(temporaryFor(step.path));
+    }
 }
 
 bool isReadOnly(const fs::path& path, const struct stat& info)
@@ -293,10 +303,11 @@ Step plannedFile(const fs::path& path, const std::string& programPath, const std
             throw DataFileError(programPath, "a folder of that name is in the way.");
         if (injectedFailureHits(programPath, FileFault::Write))
             throw cannotWrite(programPath);
-        clearTemporary(now, false);
         file.content = content;
         file.hash = contentHash(*content);
     }
+    if (content)
+        checkTemporaryIsClearable(file, now);
     if (exists && isThere(keptOriginalFor(path)))
         throw inTheWay(keptOriginalFor(path));
     if (leadsToAFile && isReadOnly(path, original))
@@ -325,7 +336,7 @@ Step plannedFolder(bool copy, const std::string& fromProgramPath, const std::str
     if (standsAt(folder.path) && !(copy && vacated)) // only a copy takes the place a move vacates
         throw DataFileError(toProgramPath, "a folder of that name is in the way.");
     if (copy)
-        clearTemporary(folder.path, true);
+        checkTemporaryIsClearable(folder, folder.path);
     return folder;
 }
 
@@ -489,6 +500,7 @@ void removeJournals()
 const std::string kRemedy = " The change is recorded in \"" + kJournal.string()
     + "\", and every start tries again. If it stays so, please check the data files (or put back a copy of the "
       "program folder), then move the journal elsewhere.";
+const std::string kNotOnDisk = "a finished change to it could not be written to the disk.";
 
 // A journal is acted on only where what stands on disk is the change's own
 // doing: a written file holds its new content, a copied folder is still a
@@ -626,13 +638,14 @@ void tidyUp(const std::vector<Step>& steps, bool afterACrash)
         if (!removed && !failed)
             failed = step.programPath;
     }
+    if (failed)
+        throw DataFileError(*failed, "what a finished change kept of it could not be removed." + kRemedy);
     // There a power cut could keep the journal's removal and lose the
     // originals': a kept original that no journal explains would then refuse
     // every later save of its file.
-    if (!failed && keepsNoOrder())
-        failed = syncFoldersOf(steps);
-    if (failed)
-        throw DataFileError(*failed, "what a finished change kept of it could not be removed." + kRemedy);
+    if (keepsNoOrder())
+        if (const std::optional<std::string> unsynced = syncFoldersOf(steps))
+            throw DataFileError(*unsynced, kNotOnDisk + kRemedy);
     removeJournals();
 }
 
@@ -647,7 +660,7 @@ bool settle(const std::vector<Step>& steps)
     // no order among its changes (FAT, exFAT) a power cut could then keep the
     // removals and lose the renames. So they go to the disk first.
     if (const std::optional<std::string> unsynced = syncFoldersOf(steps))
-        throw DataFileError(*unsynced, "a finished change to it could not be written to the disk." + kRemedy);
+        throw DataFileError(*unsynced, kNotOnDisk + kRemedy);
     tidyUp(steps, true);
     return false;
 }
@@ -798,6 +811,7 @@ void FileTransaction::commit()
         steps.push_back(plannedFile(fs::path(key), change.programPath,
             change.content ? &*change.content : nullptr, folders));
 
+    clearTemporaries(steps);
     try {
         prepare(steps);
         makeSteps(steps);

@@ -19,8 +19,8 @@ std::string lowered(std::string_view text);
 // True when anything stands at a resolved path (a link counts, whatever it
 // leads to). On a disk that ignores case the system may go on finding a
 // removed entry under another spelling than the one it was removed by for a
-// while; there the folder's listing decides, as it decides a path's
-// spelling, so the two answers agree.
+// while; there the folder's listing decides, listed afresh, as a listing
+// decides a path's spelling, so the two answers agree.
 bool standsAt(const std::filesystem::path& path);
 
 bool fileExists(std::string_view programPath);

@@ -12,11 +12,11 @@ void settleUnfinishedChanges(const QString& title)
 {
     try {
         carnival::settleInterruptedCommit();
-    } catch (const carnival::DataFilesBusy& busy) {
-        // No file is at fault, and no change cut short is known of: the next save settles any.
-        QString problem = qtext(busy.problem());
-        problem[0] = problem[0].toUpper();
-        showMsgBoxDroppingAnswer(problem, 48, title);
+    } catch (const carnival::DataFilesBusy&) {
+        showMsgBoxDroppingAnswer("Another program is changing the data files and has not finished within a few "
+                                 "seconds. This program goes on; a change cut short, if there is one, is finished "
+                                 "or undone by the next save.",
+            48, title);
     } catch (const carnival::DataFileError& error) {
         showMsgBoxDroppingAnswer("A change to the data files was cut short and could not be finished or undone. "
                 + qtext(error.userMessage()),

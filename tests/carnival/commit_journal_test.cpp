@@ -196,6 +196,26 @@ TEST_F(CommitJournalTest, APowerCutBeforeTheJournalWasWholeLeavesTheNextSaveFree
     EXPECT_EQ(snapshot(outside).at("victim.dat"), "victim.dat");
 }
 
+TEST_F(CommitJournalTest, ACopyCutShortIsClearedButNothingInAFolderTheChangeMoves)
+{
+    fs::create_directories(folder.root() / "pristine data/athletics/events");
+    folder.write("data/athletics.new~/events/half.dat", "cut short");
+    folder.write("data/athletics/points.dat.new~", "no leftover of a commit");
+    const auto newCarnival = [] {
+        FileTransaction files;
+        files.moveFolder("data\\athletics", "data\\Athletics2001");
+        files.copyFolder("pristine data\\athletics", "data\\athletics");
+        files.write("data\\Athletics2001\\points.dat", "backed up");
+        files.commit();
+    };
+    EXPECT_THROW(newCarnival(), DataFileError);
+    EXPECT_TRUE(folder.exists("data/athletics.new~/events/half.dat")); // a refused change clears nothing
+    fs::remove(folder.root() / "data/athletics/points.dat.new~");
+    newCarnival();
+    EXPECT_EQ(snapshot(folder.root() / "data/athletics"), snapshot(folder.root() / "pristine data/athletics"));
+    EXPECT_FALSE(folder.exists("data/athletics.new~"));
+}
+
 TEST_F(CommitJournalTest, ASaveBuiltOnAFileReplacedSinceItWasReadIsRefused)
 {
     FileTransaction files;
