@@ -168,11 +168,9 @@ DataFileError changedMeanwhile(const std::string& programPath)
 }
 
 // Only one commit at a time in the working folder, whichever program makes
-// it, so that no program settles a commit another is still making. Any
-// program may lock the folder, and one may be stuck holding it: after a few
-// seconds, far longer than a commit takes, the commit is refused instead,
-// naming the file it was for. On a disk that keeps no locks, commits go
-// ahead unlocked, as they always have there.
+// it, so that no program settles a commit another is still making. A program
+// stuck holding the lock (or any that locks the folder) is waited for a few
+// seconds, far longer than a commit takes; on a disk without locks, none.
 class CommitLock {
 public:
     explicit CommitLock(const std::string& programPath)
@@ -228,12 +226,11 @@ DataFileError inTheWay(const fs::path& path)
         "Please move it elsewhere.");
 }
 
-// Nothing is ever kept under a temporary name: no rename is made before the
-// journal that names the temporaries is whole, so what stands where a commit
-// writes a temporary before that is left from a change cut short then, and
-// may be taken out of the way once the whole change is planned; only a
-// copied folder leaves a folder there. A file staged in a folder the change
-// brings gets its temporary only after that, so nothing may stand there.
+// No rename is made before the journal naming the temporaries is whole, so
+// what stands where a commit writes a temporary before that is a leftover of
+// a change cut short (only a copy leaves a folder), taken out of the way once
+// the whole change is planned. A file staged in a folder the change brings
+// gets its temporary only later, so nothing may stand there.
 void checkTemporaryIsClearable(const Step& step, const fs::path& now)
 {
     struct stat info {};
