@@ -25,7 +25,12 @@ std::array<std::string, kHouseCount> readHouses()
 
 CarnivalId readCarnival()
 {
-    FieldReader reader = FieldReader::open(kCarnivalFile);
+    return carnivalIn(readFileContent(kCarnivalFile));
+}
+
+CarnivalId carnivalIn(std::string_view content)
+{
+    FieldReader reader(content, std::string(kCarnivalFile));
     CarnivalId id;
     id.type = reader.nextText("the carnival type");
     id.year = reader.nextText("the carnival year");
@@ -39,6 +44,17 @@ CarnivalId readCarnival()
             "the carnival year \"" + id.year + "\" cannot be part of a folder name: " + std::string(kSafeNameRule)
                 + ".");
     return id;
+}
+
+void requireCarnival(std::string_view carnivalContent, std::string_view type, std::string_view year)
+{
+    const CarnivalId now = carnivalIn(carnivalContent);
+    if (now.type != type || now.year != year)
+        throw CarnivalChanged(std::string(kCarnivalFile),
+            "another program has started the carnival " + now.type + ", " + now.year + " since this program loaded "
+                + std::string(type) + ", " + std::string(year)
+                + ", so nothing was saved. Once this window is closed, the main window shows the carnival as it now "
+                  "stands.");
 }
 
 std::array<std::int16_t, kHouseCount> readPoints()

@@ -2,6 +2,7 @@
 // The carnival's text data files and the paths and keys built on the state.
 
 #include "carnival_state.h"
+#include "data_error.h"
 
 #include <array>
 #include <cstdint>
@@ -26,12 +27,25 @@ struct CarnivalId {
 // count must lie within 1 to 32767; otherwise the file is malformed.
 std::array<std::string, kHouseCount> readHouses();
 CarnivalId readCarnival();
+// The carnival named in the content of the carnival file, as readCarnival()
+// reads it.
+CarnivalId carnivalIn(std::string_view content);
 std::array<std::int16_t, kHouseCount> readPoints();
 // The totals in the content of the points file, as readPoints() reads them.
 std::array<std::int16_t, kHouseCount> pointsIn(std::string_view content);
 std::vector<EventEntry> readEventList(std::string_view programPath);
 // The event list path of a carnival type: data\<type>\events.dat.
 std::string eventListPath(std::string_view carnivalType);
+
+// Another program has started another carnival since the windows were
+// loaded: a change made for the carnival they show must not go ahead.
+class CarnivalChanged : public DataFileError {
+public:
+    using DataFileError::DataFileError;
+};
+// Throws CarnivalChanged unless the content of the carnival file names the
+// carnival of this type and year (DataFileError when it is malformed).
+void requireCarnival(std::string_view carnivalContent, std::string_view type, std::string_view year);
 
 // The update form: the four totals in print zones on one line.
 std::string pointsUpdateContent(const std::array<std::int16_t, kHouseCount>& totals);

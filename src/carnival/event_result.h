@@ -15,6 +15,8 @@ inline constexpr std::string_view kDrawLineDefault = "Only use for draws!";
 inline constexpr std::string_view kDrawMarker = "Draw";
 inline constexpr int kPlainLines = 12;
 inline constexpr int kDrawLines = 17;
+// An event whose result file exists is entered, whatever the file holds.
+inline constexpr std::string_view kAlreadyEntered = "This event has already been entered - edit it instead.";
 
 // One row of the form: a competitor's name, house and time or distance.
 struct Placing {

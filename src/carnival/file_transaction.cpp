@@ -758,18 +758,23 @@ void FileTransaction::remove(std::string_view programPath)
 
 const std::string& FileTransaction::read(std::string_view programPath)
 {
+    const std::optional<std::string>& content = readIfThere(programPath);
+    if (!content)
+        throw DataFileError(std::string(programPath), "the file is missing.");
+    return *content;
+}
+
+const std::optional<std::string>& FileTransaction::readIfThere(std::string_view programPath)
+{
     const fs::path path = resolvePath(programPath);
     const std::string key = path.string();
-    if (const auto change = changes_.find(key); change != changes_.end()) {
-        if (!change->second.content)
-            throw DataFileError(std::string(programPath), "the file is missing.");
-        return *change->second.content;
-    }
+    if (const auto change = changes_.find(key); change != changes_.end())
+        return change->second.content;
     auto found = read_.find(key);
     if (found == read_.end()) {
         ReadFile file;
         file.programPath = programPath;
-        file.content = readResolvedFile(path, programPath, &file.identity);
+        file.content = readResolvedFileIfThere(path, programPath, kWholeFile, &file.identity);
         found = read_.emplace(key, std::move(file)).first;
     }
     return found->second.content;
@@ -785,6 +790,14 @@ void FileTransaction::copyFolder(std::string_view fromProgramPath, std::string_v
     folderSteps_.push_back({ true, std::string(fromProgramPath), std::string(toProgramPath) });
 }
 
+bool FileTransaction::stillAsRead(const std::string& key, const ReadFile& file)
+{
+    if (!file.content)
+        return !standsAt(key);
+    struct stat info {};
+    return ::stat(key.c_str(), &info) == 0 && identityOf(info) == file.identity;
+}
+
 void FileTransaction::commit()
 {
     if (empty())
@@ -795,11 +808,9 @@ void FileTransaction::commit()
     // finished is whole either way.
     if (const std::optional<std::string> undone = settleLocked())
         throw changedMeanwhile(*undone);
-    for (const auto& [key, file] : read_) {
-        struct stat info {};
-        if (::stat(key.c_str(), &info) != 0 || identityOf(info) != file.identity)
+    for (const auto& [key, file] : read_)
+        if (!stillAsRead(key, file))
             throw changedMeanwhile(file.programPath);
-    }
     std::vector<Step> steps;
     for (const FolderStep& step : folderSteps_)
         steps.push_back(plannedFolder(step.copy, step.fromProgramPath, step.toProgramPath, steps));

@@ -64,12 +64,15 @@ public:
     // transaction. Throws DataFileError when the file is missing, cannot be
     // read or is staged for deletion.
     const std::string& read(std::string_view programPath);
+    // The same, or nothing when the file is missing or staged for deletion.
+    const std::optional<std::string>& readIfThere(std::string_view programPath);
 
     // Carries out every staged change. Throws DataFileError naming the first
     // file that could not be written, replaced or deleted (a file the user
     // may not write counts as such, and so does one whose second name is
     // taken by a file the commit did not make), or one of the files read
-    // when it is no longer the file that was read, or when the commit had to
+    // when it is no longer the file that was read (or a file found missing
+    // when something stands there now), or when the commit had to
     // undo a change another commit left half made: what the caller computed
     // may rest on files that have changed since. Throws DataFilesBusy
     // when another program holds the data files for more than a few seconds.
@@ -89,10 +92,11 @@ private:
     std::vector<FolderStep> folderSteps_;
     struct ReadFile {
         std::string programPath;
-        std::string content;
+        std::optional<std::string> content; // nothing: the file was missing
         FileIdentity identity;
     };
     std::map<std::string, ReadFile> read_; // by the resolved path
+    static bool stillAsRead(const std::string& key, const ReadFile& file);
 };
 
 // Finishes or undoes a commit that a crash cut short, from the journal it

@@ -91,16 +91,18 @@ std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::stri
     return std::nullopt;
 }
 
-std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
+std::optional<NewCarnivalRefusal> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
     std::string_view currentYear, std::string_view typedYear)
 {
     if (auto problem = yearProblem(typedYear))
-        return problem;
-    if (auto problem = newCarnivalProblem(kind, currentType, currentYear))
-        return problem;
-
+        return NewCarnivalRefusal { *problem };
     try {
         FileTransaction files;
+        // The backup is named after the carnival the window was opened for,
+        // so that must still be the carnival.
+        requireCarnival(files.read(kCarnivalFile), currentType, currentYear);
+        if (auto problem = newCarnivalProblem(kind, currentType, currentYear))
+            return NewCarnivalRefusal { *problem };
         const std::string backup = backupFolderPath(currentType, currentYear);
         files.moveFolder(currentFolder(currentType), backup);
         files.copyFolder(kind.templateFolder, kind.liveFolder);
@@ -109,7 +111,9 @@ std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string
         files.write(kCarnivalFile, carnivalFileContent(kind.typeWord, typedYear));
         files.commit();
     } catch (const DataFileError& error) {
-        return "The new carnival was not started: " + error.userMessage() + " The carnival was left as it was.";
+        return NewCarnivalRefusal { "The new carnival was not started: " + error.userMessage()
+                + " The carnival was left as it was.",
+            dynamic_cast<const CarnivalChanged*>(&error) != nullptr };
     }
     return std::nullopt;
 }

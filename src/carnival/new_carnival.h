@@ -30,9 +30,16 @@ std::optional<std::string> yearProblem(std::string_view typedYear);
 std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::string_view currentType,
     std::string_view currentYear);
 
-// Starts the new carnival. Returns the message of a failure; a failure part
+struct NewCarnivalRefusal {
+    std::string message;
+    // Another program started another carnival since currentType and
+    // currentYear were read.
+    bool carnivalChanged = false;
+};
+
+// Starts the new carnival. Returns why it was not started; a failure part
 // way undoes the steps already taken, so the old carnival stays as it was.
-std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
+std::optional<NewCarnivalRefusal> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
     std::string_view currentYear, std::string_view typedYear);
 
 } // namespace carnival

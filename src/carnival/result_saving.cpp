@@ -21,15 +21,24 @@ constexpr std::string_view kEventNotDeleted = "The event was not deleted: ";
 constexpr std::string_view kEventNotOpened = "The event cannot be edited: ";
 
 // One operation on the data files: each folder resolved once, each file read
-// once, every change committed together.
+// once, every change committed together. It is made for the carnival the
+// windows show, and everything it writes is computed from what it reads, so
+// the commit refuses it when another program changed any of that meanwhile.
 struct Operation {
+    Operation()
+    {
+        const CarnivalState& state = modDeclareGlobals();
+        requireCarnival(files.read(kCarnivalFile), state.carnivalType, state.carnivalYear);
+    }
     PathScope paths;
     FileTransaction files;
 };
 
-// A step that cannot go ahead; the operation then changes nothing.
+// A step that cannot go ahead; the operation then changes nothing. The
+// reason follows what was not done, unless it is a message of its own.
 struct Refused {
     std::string reason;
+    bool whole = false;
 };
 
 std::string chosenResultPath()
@@ -49,8 +58,10 @@ bool chosenEventIsRelay()
     return trimBlanks(modDeclareGlobals().selectedEvent) == "Relay";
 }
 
-HouseTotals totalsFrom(const std::array<std::int16_t, kHouseCount>& points)
+// The house totals of the points file as it stands.
+HouseTotals currentTotals(FileTransaction& files)
 {
+    const auto points = pointsIn(files.read(kPointsFile));
     HouseTotals totals;
     totals.names = modDeclareGlobals().houseNames;
     for (int i = 0; i < kHouseCount; ++i)
@@ -130,9 +141,10 @@ void checkRecordOf(FileTransaction& files, const ResultForm& form, std::vector<s
 {
     const CarnivalState& state = modDeclareGlobals();
     const std::string path = recordsFilePath(state.carnivalType);
-    if (!pathExists(path))
+    const std::optional<std::string>& stored = files.readIfThere(path);
+    if (!stored)
         return;
-    std::string content = files.read(path);
+    std::string content = *stored;
     const auto announcement = checkRecord(content, recordKey(state.selectedAge, state.selectedSex,
         state.selectedEvent), state.eventKind, form.places[0].name, form.places[0].td, state.carnivalYear);
     if (!announcement)
@@ -143,8 +155,9 @@ void checkRecordOf(FileTransaction& files, const ResultForm& form, std::vector<s
 
 // Stages the result and everything it scores, then commits.
 void saveAndScore(Operation& operation, const ResultForm& form, const std::string& resultContent,
-    const std::array<int, 5>& points, bool individuals, HouseTotals totals, std::vector<std::string>& messages)
+    const std::array<int, 5>& points, bool individuals, std::vector<std::string>& messages)
 {
+    HouseTotals totals = currentTotals(operation.files);
     operation.files.write(chosenResultPath(), resultContent);
     if (individuals)
         awardIndividuals(operation.files, form, points, messages);
@@ -161,21 +174,33 @@ SaveOutcome notSaved(std::string_view operation, std::string reason, std::vector
     return SaveOutcome { Refusal::NotSaved, std::move(before) };
 }
 
-// Runs the steps of a save; a failing file or a refused step leaves every
-// file as it was and is the only message.
+// Runs the steps of an operation; a failing file or a refused step leaves
+// every file as it was and is the only message (after `before`).
 template <class Steps>
-SaveOutcome runSave(Steps steps)
+SaveOutcome runSave(std::string_view operationName, Steps steps, std::vector<std::string> before = {})
 {
-    SaveOutcome outcome;
+    SaveOutcome outcome { Refusal::None, before };
     try {
         Operation operation;
         steps(operation, outcome.messages);
+    } catch (const CarnivalChanged& changed) {
+        SaveOutcome refused = notSaved(operationName, changed.userMessage(), std::move(before));
+        refused.refusal = Refusal::CarnivalChanged;
+        return refused;
     } catch (const DataFileError& error) {
-        return notSaved(kResultNotSaved, error.userMessage());
+        return notSaved(operationName, error.userMessage(), std::move(before));
     } catch (const Refused& refused) {
-        return notSaved(kResultNotSaved, refused.reason);
+        return notSaved(refused.whole ? "" : operationName, refused.reason, std::move(before));
     }
     return outcome;
+}
+
+// Deletes the chosen event's result file where it still stands.
+void removeChosenResult(Operation& operation, std::vector<std::string>&)
+{
+    if (operation.files.readIfThere(chosenResultPath()))
+        operation.files.remove(chosenResultPath());
+    operation.files.commit();
 }
 
 } // namespace
@@ -202,9 +227,12 @@ SaveOutcome saveNewResult(ResultForm form)
         content = joinLines(plainFormLines(form));
     }
     const bool relay = chosenEventIsRelay();
-    return runSave([&](Operation& operation, std::vector<std::string>& messages) {
+    return runSave(kResultNotSaved, [&](Operation& operation, std::vector<std::string>& messages) {
+        // Another program may have entered the event since it was chosen.
+        if (operation.files.readIfThere(chosenResultPath()))
+            throw Refused { std::string(kAlreadyEntered), true };
         saveAndScore(operation, form, content, relay ? relayPoints(drawpos) : normalPoints(drawpos), !relay,
-            totalsFrom(modDeclareGlobals().housePoints), messages);
+            messages);
     });
 }
 
@@ -218,22 +246,11 @@ SaveOutcome saveEditedResult(const ResultForm& form)
         // A tie cannot be scored here: the event is deleted and must be
         // entered again.
         const std::vector<std::string> messages(ties.size(), std::string(kDrawInEdit));
-        try {
-            Operation operation;
-            if (fileExists(chosenResultPath())) {
-                operation.files.remove(chosenResultPath());
-                operation.files.commit();
-            }
-        } catch (const DataFileError& error) {
-            return notSaved(kEventNotDeleted, error.userMessage(), messages);
-        }
-        return SaveOutcome { Refusal::None, messages };
+        return runSave(kEventNotDeleted, removeChosenResult, messages);
     }
 
-    return runSave([&](Operation& operation, std::vector<std::string>& messages) {
-        // The edit scores on the totals of the points file.
-        saveAndScore(operation, form, joinLines(plainFormLines(form)), normalPoints(0), true,
-            totalsFrom(pointsIn(operation.files.read(kPointsFile))), messages);
+    return runSave(kResultNotSaved, [&](Operation& operation, std::vector<std::string>& messages) {
+        saveAndScore(operation, form, joinLines(plainFormLines(form)), normalPoints(0), true, messages);
     });
 }
 
@@ -263,7 +280,7 @@ OpenedResult openResultForEditing()
         const bool knownTie = drawpos >= 1 && drawpos <= 4;
         if (!stored.isDraw || knownTie) {
             const auto points = normalPoints(drawpos);
-            HouseTotals totals = totalsFrom(modDeclareGlobals().housePoints);
+            HouseTotals totals = currentTotals(operation.files);
             takeBackHousePoints(totals, stored.form, points);
             const auto newTotals = stageTotals(operation.files, totals);
             takeBackIndividuals(operation.files, stored.form, points);
@@ -282,14 +299,9 @@ OpenedResult openResultForEditing()
     return opened;
 }
 
-std::optional<std::string> deleteChosenResult()
+SaveOutcome deleteChosenResult()
 {
-    try {
-        deleteFile(chosenResultPath());
-    } catch (const DataFileError& error) {
-        return std::string(kEventNotDeleted) + error.userMessage();
-    }
-    return std::nullopt;
+    return runSave(kEventNotDeleted, removeChosenResult);
 }
 
 } // namespace carnival

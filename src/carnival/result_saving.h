@@ -23,12 +23,17 @@ enum class Refusal {
     InvalidForm,        // the form check failed: nothing written
     DrawLineWithoutTie, // a draw line with no tie: nothing written
     TiesTypedDifferently,
-    NotSaved            // a file failed or a house total would leave its
-                        // range: no file changed, the messages say why
+    NotSaved,           // a file failed, a house total would leave its
+                        // range or the event was entered meanwhile: no
+                        // file changed, the messages say why
+    CarnivalChanged     // another program started another carnival since
+                        // the windows were loaded: no file changed
 };
 
 // Each operation below changes all of its files or none of them: every file
-// is read once, the changes are made in memory and committed together.
+// is read once, the changes are made in memory and committed together. Each
+// is made for the carnival the windows show, and computes what it writes
+// only from the files it reads, the house totals included.
 struct SaveOutcome {
     Refusal refusal = Refusal::None;
     // Messages for the user, in order (points that could not be stored,
@@ -37,7 +42,8 @@ struct SaveOutcome {
 };
 
 // Entry window: validates, writes the result, scores individual points (not
-// for a relay), house points and the record. The draw line counts as unused
+// for a relay), house points and the record; refused when the event has been
+// entered since it was chosen. The draw line counts as unused
 // while its name holds the default text or all three of its boxes are blank.
 SaveOutcome saveNewResult(ResultForm form);
 
@@ -59,7 +65,6 @@ struct OpenedResult {
 OpenedResult openResultForEditing();
 
 // Deletes the chosen event's result file (its points are already taken back).
-// Returns why it could not be deleted.
-std::optional<std::string> deleteChosenResult();
+SaveOutcome deleteChosenResult();
 
 } // namespace carnival

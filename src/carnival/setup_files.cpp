@@ -94,7 +94,7 @@ void writeInitialRecords(FileTransaction& files, std::string_view programPath, c
     std::vector<SetupEvent> events;
     for (const std::string& item : items)
         events.push_back(setupEvent(item));
-    std::string content = pathExists(programPath) ? files.read(programPath) : std::string();
+    std::string content = files.readIfThere(programPath).value_or(std::string());
     const std::vector<RecordEntry> records = unsetRecords(events);
     for (std::size_t i = 0; i < records.size(); ++i)
         storeRecord(content, static_cast<int>(i) + 1, records[i]);

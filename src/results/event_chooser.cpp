@@ -113,7 +113,7 @@ void frmEnter::Form_Unload()
 void frmEnter::go()
 {
     if (chosenEventEntered()) {
-        platform::showMsgBox("This event has already been entered - edit it instead.");
+        platform::showMsgBox(qtext(carnival::kAlreadyEntered));
         hide();
         Forms::unload(this);
         return;

@@ -111,7 +111,13 @@ void frmEdit2::cmdGo_Click()
             "Oops!");
         return;
     }
+    leaveUnlessRefused(outcome);
+}
+
+void frmEdit2::leaveUnlessRefused(const carnival::SaveOutcome& outcome)
+{
     showMessages(outcome.messages);
+    // After a carnival change nothing can be saved or deleted here any more.
     if (outcome.refusal == carnival::Refusal::NotSaved)
         return;
     leaveWithFreshMainWindow();
@@ -122,11 +128,7 @@ void frmEdit2::cmdCancel_Click()
     platform::showMsgBox("Are you sure you wish to delete this event?", 20);
     if (carnival::modDeclareGlobals().lastMsgBoxAnswer != platform::kAnswerYes)
         return;
-    if (const auto failure = carnival::deleteChosenResult()) {
-        platform::showMsgBox(qtext(*failure), 48);
-        return;
-    }
-    leaveWithFreshMainWindow();
+    leaveUnlessRefused(carnival::deleteChosenResult());
 }
 
 } // namespace results

@@ -2,6 +2,10 @@
 
 #include "result_form_window.h"
 
+namespace carnival {
+struct SaveOutcome;
+}
+
 namespace results {
 
 // "Edit Information": an entered event, its points taken back on opening,
@@ -22,6 +26,8 @@ private:
     void fillBoxes(const carnival::ResultForm& form);
     void Manage_Draw();
     void leaveWithFreshMainWindow();
+    // Shows what a save or a deletion said, and leaves unless it was refused.
+    void leaveUnlessRefused(const carnival::SaveOutcome& outcome);
 };
 
 } // namespace results

@@ -64,6 +64,7 @@ void frmEnter2::cmdGo_Click()
     case carnival::Refusal::NotSaved:
         showMessages(outcome.messages);
         return;
+    case carnival::Refusal::CarnivalChanged: // nothing can be saved here any more
     case carnival::Refusal::None:
         break;
     }

@@ -216,20 +216,23 @@ TEST_F(CommitJournalTest, ACopyCutShortIsClearedButNothingInAFolderTheChangeMove
     EXPECT_FALSE(folder.exists("data/athletics.new~"));
 }
 
-TEST_F(CommitJournalTest, ASaveBuiltOnAFileReplacedSinceItWasReadIsRefused)
+TEST_F(CommitJournalTest, ASaveBuiltOnAFileChangedSinceItWasReadIsRefused)
 {
-    FileTransaction files;
-    files.write("data\\points.dat", files.read("data\\Athletics.dat") + " scored");
-    writeFileAtomically("data\\athletics.dat", "another program's records");
-    const Tree before = snapshot(folder.root());
-    try {
-        files.commit();
-        ADD_FAILURE() << "committed";
-    } catch (const DataFileError& error) {
-        EXPECT_EQ(error.file(), "data\\Athletics.dat");
-        EXPECT_NE(error.problem().find("make the change again"), std::string::npos) << error.problem();
+    // A file read and replaced since, and a file found missing and made since.
+    for (const std::string path : { "data\\Athletics.dat", "data\\Houses.dat" }) {
+        FileTransaction files;
+        files.write("data\\points.dat", files.readIfThere(path).value_or("nothing") + " scored");
+        writeFileAtomically(path, "another program's file");
+        const Tree before = snapshot(folder.root());
+        try {
+            files.commit();
+            ADD_FAILURE() << "committed";
+        } catch (const DataFileError& error) {
+            EXPECT_EQ(error.file(), path);
+            EXPECT_NE(error.problem().find("make the change again"), std::string::npos) << error.problem();
+        }
+        EXPECT_EQ(snapshot(folder.root()), before);
     }
-    EXPECT_EQ(snapshot(folder.root()), before);
 }
 
 TEST_F(CommitJournalTest, ASaveThatSettlesAChangeFirstIsRefusedOnceWithNothingMixed)

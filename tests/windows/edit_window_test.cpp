@@ -99,15 +99,18 @@ protected:
         EXPECT_EQ(text(window, ("txt" + prefix + "TD").c_str()), td) << row;
     }
 
-    // The main window was loaded anew: it shows the carnival file as it is
-    // now (the test changes the year behind the windows' back) and the totals.
-    void expectFreshMainWindow(std::array<int, 4> totals, const char* title = "Ostrivale - Athletics, 2011")
+    // The main window was loaded anew: it shows the houses file as it is now
+    // (the test renames a house behind the windows' back) and the totals.
+    void expectFreshMainWindow(std::array<int, 4> totals, const char* fourthHouse = "Elvane Hall:")
     {
         EXPECT_FALSE(Forms::isLoaded<frmEdit2>());
         expectMainWindowAlone(totals);
-        EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblTitle"), title);
+        EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblhouse4"), fourthHouse);
     }
-    void changeYearBehindTheWindows() { putCarnivalFile(*folder, "Athletics", "2011"); }
+    void renameAHouseBehindTheWindows()
+    {
+        folder->write("data/houses.dat", crlf({ "Tamsett", "Brindrel", "Corrow", "Elvane Hall" }));
+    }
 };
 
 // ---- Opening: the read-back ----
@@ -210,7 +213,7 @@ TEST_F(EditWindowTest, AStoredHouseNoLongerAmongTheHousesIsAddedToItsList)
     EXPECT_EQ(folder->read(kResult100m),
         crlf({ "Ann", "Oldhouse", "012.50", "Ben", "Brindrel", "013.00", "", "", "", "", "", "" }));
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 6, 0, 0 }));
-    expectFreshMainWindow({ 0, 6, 0, 0 }, "Ostrivale - Athletics, 2010");
+    expectFreshMainWindow({ 0, 6, 0, 0 }, "Elvane:");
 }
 
 TEST_F(EditWindowTest, HasNoCloseBox)
@@ -271,7 +274,7 @@ TEST_F(EditWindowTest, SavingAnEditScoresTheDifferenceBetweenNewAndOld)
     frmEdit2* edit = openEdit();
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 0, 0, 0, 0 }));
-    changeYearBehindTheWindows();
+    renameAHouseBehindTheWindows();
     fill(edit, { { "Ben", "Brindrel", "011.00" }, { "Ann", "Tamsett", "012.50" }, { "Cat", "Corrow", "013.00" } });
     click(edit, "cmdGo");
     settle();
@@ -296,7 +299,7 @@ TEST_F(EditWindowTest, SavingUnchangedWritesTheSameLinesAndGivesBackTheSamePoint
     folder->write("data/points.dat", pointsLine({ 8, 0, 0, 0 }));
     competitorHas(1, "Ann", 8, 8);
     frmEdit2* edit = openEdit();
-    changeYearBehindTheWindows();
+    renameAHouseBehindTheWindows();
     click(edit, "cmdGo");
     settle();
     // The record check runs on every save.
@@ -319,7 +322,7 @@ TEST_F(EditWindowTest, ADrawLineTypedInTheEditWindowIsDroppedAndTheEventScoredNo
     EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 12, 6, 2, 0 }));
     for (int number = 5; number <= carnival::kAgeChampSlots; ++number)
         EXPECT_TRUE(carnival::isFreeSlot(competitor(number))) << number;
-    expectFreshMainWindow({ 12, 6, 2, 0 }, "Ostrivale - Athletics, 2010");
+    expectFreshMainWindow({ 12, 6, 2, 0 }, "Elvane:");
 }
 
 TEST_F(EditWindowTest, AFaultyFormIsRefusedWithThePointsStillTakenBack)
@@ -353,7 +356,7 @@ TEST_P(EditTieTest, ATieDeletesTheEventAndLeavesItsPointsTakenBack)
     const EditTieCase& tie = GetParam();
     fourPlacedWereScored();
     frmEdit2* edit = openEdit();
-    changeYearBehindTheWindows();
+    renameAHouseBehindTheWindows();
     const char* boxes[] = { "txt1stTD", "txt2ndTD", "txt3rdTD", "txt4thTD" };
     const char* names[] = { "txt1stName", "txt2ndName", "txt3rdName", "txt4thName" };
     for (int i = 0; i < 4; ++i) {
@@ -418,7 +421,7 @@ TEST_F(EditWindowTest, DeleteAnsweredYesRemovesTheEventAndReloadsTheMainWindow)
 {
     fourPlacedWereScored({ 20, 10, 5, 3 });
     frmEdit2* edit = openEdit();
-    changeYearBehindTheWindows();
+    renameAHouseBehindTheWindows();
     answer({ platform::kAnswerYes });
     click(edit, "cmdCancel");
     settle();
@@ -435,6 +438,23 @@ TEST_F(EditWindowTest, DeleteAnsweredYesRemovesTheEventAndReloadsTheMainWindow)
     chooseEvent(chooser, "12", "Boys", "100m");
     click(chooser, "cmdGo");
     EXPECT_EQ(prompts().last(), "Event has not been entered yet - enter it instead.");
+}
+
+TEST_F(EditWindowTest, ACarnivalStartedElsewhereRefusesTheDeleteAndTheMainWindowShowsIt)
+{
+    fourPlacedWereScored({ 20, 10, 5, 3 });
+    frmEdit2* edit = openEdit();
+    putCarnivalFile(*folder, "Athletics", "2027"); // another program's new carnival
+    const Tree before = snapshot(folder->root());
+    answer({ platform::kAnswerYes });
+    click(edit, "cmdCancel");
+    settle();
+    ASSERT_EQ(prompts().size(), 2);
+    EXPECT_TRUE(prompts()[1].contains("another program has started the carnival Athletics, 2027"))
+        << prompts()[1].toStdString();
+    EXPECT_EQ(snapshot(folder->root()), before);
+    expectFreshMainWindow({ 8, 4, 3, 3 }, "Elvane:");
+    EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblTitle"), "Ostrivale - Athletics, 2027");
 }
 
 // ---- A stored Draw event ----
@@ -477,7 +497,7 @@ TEST_F(EditWindowTest, ADrawEventIsTakenBackAndOnlyDeleteIsOffered)
     EXPECT_EQ(openedDocuments.size(), 1);
     EXPECT_TRUE(Forms::isLoaded<frmEdit2>());
 
-    changeYearBehindTheWindows();
+    renameAHouseBehindTheWindows();
     answer({ platform::kAnswerYes });
     click(edit, "cmdCancel");
     settle();
@@ -542,7 +562,7 @@ TEST_F(EditWindowTest, AResultThatCannotBeTakenBackIsReportedAndTheMainWindowCom
         settle();
         EXPECT_TRUE(messages().back().prompt.contains(named)) << messages().back().prompt.toStdString();
         EXPECT_EQ(folder->read("data/points.dat"), pointsLine({ 8, 0, 0, 0 }));
-        expectFreshMainWindow({ 8, 0, 0, 0 }, "Ostrivale - Athletics, 2010");
+        expectFreshMainWindow({ 8, 0, 0, 0 }, "Elvane:");
     }
     EXPECT_EQ(messages().size(), 2u);
     EXPECT_FALSE(programEndedAtOnce);
@@ -561,7 +581,7 @@ TEST_F(EditWindowTest, ATakeBackThatCannotBeWrittenChangesNothingAndTheMainWindo
     EXPECT_NE(prompt.find("cannot be edited"), std::string::npos) << prompt;
     EXPECT_NE(prompt.find("Boys.dat"), std::string::npos) << prompt;
     EXPECT_EQ(snapshot(folder->root() / "data"), before);
-    expectFreshMainWindow({ 20, 10, 5, 3 }, "Ostrivale - Athletics, 2010");
+    expectFreshMainWindow({ 20, 10, 5, 3 }, "Elvane:");
 }
 
 TEST_F(EditWindowTest, AMainWindowThatCannotBeReloadedStopsTheProgramWithOneMessage)

@@ -261,6 +261,20 @@ TEST_F(NewCarnivalWindowTest, ATakenBackupNameIsRefusedAndTheWindowStaysOpen)
     EXPECT_EQ(whole(), before);
 }
 
+TEST_F(NewCarnivalWindowTest, ACarnivalStartedElsewhereIsNamedAndTheMainWindowShowsIt)
+{
+    frmSetup* window = openSetup(platform::kAnswerYes);
+    putCarnivalFile(*folder, "Athletics", "2027"); // another program's new carnival
+    const Tree before = whole();
+    startNew(window, "2010", "cmdathletics");
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_TRUE(messages()[2].prompt.contains("another program has started the carnival Athletics, 2027"))
+        << messages()[2].prompt.toStdString();
+    EXPECT_EQ(whole(), before);
+    EXPECT_FALSE(Forms::isLoaded<frmSetup>());
+    EXPECT_EQ(labelText(Forms::find<frmMain>(), "lblTitle"), "Ostrivale - Athletics, 2027");
+}
+
 TEST_F(NewCarnivalWindowTest, AMissingTemplateIsNamedAndTheWindowStaysOpen)
 {
     fs::remove_all(folder->root() / "pristine data/swimming");
