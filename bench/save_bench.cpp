@@ -246,6 +246,9 @@ int main(int argc, char** argv)
             if (saveEditedResult(formWithWinningTime(--time)).refusal != Refusal::None)
                 std::abort();
         }, root / "floor");
+        // The event is entered anew in the next round.
+        if (deleteChosenResult().refusal != Refusal::None)
+            std::abort();
         both.operation.push_back(open.operation.back() + save.operation.back());
         both.floor.push_back(open.floor.back() + save.floor.back());
         timeLookup(lookup, [] {

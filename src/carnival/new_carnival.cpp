@@ -91,18 +91,18 @@ std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::stri
     return std::nullopt;
 }
 
-std::optional<NewCarnivalRefusal> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
-    std::string_view currentYear, std::string_view typedYear)
+std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
+    std::string_view currentYear, std::string_view typedYear, bool* carnivalChanged)
 {
     if (auto problem = yearProblem(typedYear))
-        return NewCarnivalRefusal { *problem };
+        return problem;
     try {
         FileTransaction files;
         // The backup is named after the carnival the window was opened for,
         // so that must still be the carnival.
         requireCarnival(files.read(kCarnivalFile), currentType, currentYear);
         if (auto problem = newCarnivalProblem(kind, currentType, currentYear))
-            return NewCarnivalRefusal { *problem };
+            return problem;
         const std::string backup = backupFolderPath(currentType, currentYear);
         files.moveFolder(currentFolder(currentType), backup);
         files.copyFolder(kind.templateFolder, kind.liveFolder);
@@ -111,9 +111,9 @@ std::optional<NewCarnivalRefusal> startNewCarnival(const NewCarnival& kind, std:
         files.write(kCarnivalFile, carnivalFileContent(kind.typeWord, typedYear));
         files.commit();
     } catch (const DataFileError& error) {
-        return NewCarnivalRefusal { "The new carnival was not started: " + error.userMessage()
-                + " The carnival was left as it was.",
-            dynamic_cast<const CarnivalChanged*>(&error) != nullptr };
+        if (carnivalChanged)
+            *carnivalChanged = dynamic_cast<const CarnivalChanged*>(&error) != nullptr;
+        return "The new carnival was not started: " + error.userMessage() + " The carnival was left as it was.";
     }
     return std::nullopt;
 }

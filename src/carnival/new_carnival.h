@@ -30,16 +30,11 @@ std::optional<std::string> yearProblem(std::string_view typedYear);
 std::optional<std::string> newCarnivalProblem(const NewCarnival& kind, std::string_view currentType,
     std::string_view currentYear);
 
-struct NewCarnivalRefusal {
-    std::string message;
-    // Another program started another carnival since currentType and
-    // currentYear were read.
-    bool carnivalChanged = false;
-};
-
-// Starts the new carnival. Returns why it was not started; a failure part
+// Starts the new carnival. Returns the message of a failure; a failure part
 // way undoes the steps already taken, so the old carnival stays as it was.
-std::optional<NewCarnivalRefusal> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
-    std::string_view currentYear, std::string_view typedYear);
+// Where asked, says whether it failed because another program had started
+// another carnival since currentType and currentYear were read.
+std::optional<std::string> startNewCarnival(const NewCarnival& kind, std::string_view currentType,
+    std::string_view currentYear, std::string_view typedYear, bool* carnivalChanged = nullptr);
 
 } // namespace carnival

@@ -96,11 +96,13 @@ void frmSetup::startNewCarnival(const carnival::NewCarnival& kind)
     const auto& state = carnival::modDeclareGlobals();
     platform::showMsgBox("Are you sure?", 36);
     if (state.lastMsgBoxAnswer == platform::kAnswerYes) {
-        const auto refusal = carnival::startNewCarnival(kind, state.carnivalType, state.carnivalYear, *year);
-        if (refusal) {
-            platform::showMsgBox(platform::qtext(refusal->message), 0);
+        bool carnivalChanged = false;
+        const auto failure
+            = carnival::startNewCarnival(kind, state.carnivalType, state.carnivalYear, *year, &carnivalChanged);
+        if (failure) {
+            platform::showMsgBox(platform::qtext(*failure), 0);
             // After a carnival change the main window must show the new one.
-            if (!refusal->carnivalChanged)
+            if (!carnivalChanged)
                 return;
         }
     }

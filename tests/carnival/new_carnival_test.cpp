@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 using namespace carnival;
@@ -20,14 +19,6 @@ using namespace testing_support;
 namespace {
 
 namespace fs = std::filesystem;
-
-// The message of a refused start, or nothing when the carnival started.
-std::optional<std::string> start(const NewCarnival& kind, std::string_view currentType, std::string_view currentYear,
-    std::string_view typedYear)
-{
-    const auto refusal = startNewCarnival(kind, currentType, currentYear, typedYear);
-    return refusal ? std::optional(refusal->message) : std::nullopt;
-}
 
 class NewCarnivalTest : public ::testing::Test {
 protected:
@@ -58,7 +49,7 @@ TEST_F(NewCarnivalTest, SwimmingAfterAthletics2001)
     const Tree swimmingTemplate = below("pristine data/swimming");
     const Tree templates = below("pristine data");
 
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_FALSE(failure.has_value()) << *failure;
 
     Tree backup = oldLive;
@@ -78,7 +69,7 @@ TEST_F(NewCarnivalTest, SwimmingAfterAthletics2001)
 TEST_F(NewCarnivalTest, TheSameTypeAgainReplacesTheLiveFolderWithTheTemplate)
 {
     const Tree oldLive = below("data/athletics");
-    const auto failure = start(newAthleticsCarnival(), "Athletics", "2001", "2002");
+    const auto failure = startNewCarnival(newAthleticsCarnival(), "Athletics", "2001", "2002");
     ASSERT_FALSE(failure.has_value()) << *failure;
     Tree backup = oldLive;
     backup["points.dat"] = kOldPoints;
@@ -92,7 +83,7 @@ TEST_F(NewCarnivalTest, TheFirstCarnivalBacksUpThePlaceholder)
     folder->write("data/carnival.dat", "Click New Carnival\r\n 2026 \r\n");
     fs::remove_all(folder->root() / "data/athletics");
     const Tree placeholder = below("data/Click New Carnival");
-    const auto failure = start(newAthleticsCarnival(), "Click New Carnival", "2026", "2026");
+    const auto failure = startNewCarnival(newAthleticsCarnival(), "Click New Carnival", "2026", "2026");
     ASSERT_FALSE(failure.has_value()) << *failure;
     Tree backup = placeholder;
     backup["points.dat"] = kOldPoints;
@@ -104,19 +95,19 @@ TEST_F(NewCarnivalTest, TheFirstCarnivalBacksUpThePlaceholder)
 
 TEST_F(NewCarnivalTest, TheYearIsTheNumberAtTheStartOfWhatWasTyped)
 {
-    ASSERT_FALSE(start(newSwimmingCarnival(), "Athletics", "2001", "2010abc").has_value());
+    ASSERT_FALSE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010abc").has_value());
     EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 2010 \r\n");
 }
 
 TEST_F(NewCarnivalTest, LettersOnlyGiveYearZero)
 {
-    ASSERT_FALSE(start(newSwimmingCarnival(), "Athletics", "2001", "next year").has_value());
+    ASSERT_FALSE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "next year").has_value());
     EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 0 \r\n");
 }
 
 TEST_F(NewCarnivalTest, BlanksInsideTheYearAreSkipped)
 {
-    ASSERT_FALSE(start(newSwimmingCarnival(), "Athletics", "2001", " 20 10 ").has_value());
+    ASSERT_FALSE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", " 20 10 ").has_value());
     EXPECT_EQ(folder->read("data/carnival.dat"), "Swimming\r\n 2010 \r\n");
 }
 
@@ -127,7 +118,7 @@ TEST_F(NewCarnivalTest, ATakenBackupNameChangesNothing)
     folder->write("data/Athletics2001/points.dat", " 1 \r\n 1 \r\n 1 \r\n 1 \r\n");
     const Tree before = whole();
     EXPECT_EQ(newCarnivalProblem(newSwimmingCarnival(), "Athletics", "2001"), std::string(kCarnivalExists));
-    EXPECT_EQ(start(newSwimmingCarnival(), "Athletics", "2001", "2010"), std::string(kCarnivalExists));
+    EXPECT_EQ(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010"), std::string(kCarnivalExists));
     EXPECT_EQ(whole(), before);
 }
 
@@ -135,18 +126,18 @@ TEST_F(NewCarnivalTest, ABackupNameTakenInAnotherCaseChangesNothing)
 {
     fs::create_directories(folder->root() / "data/ATHLETICS2001");
     const Tree before = whole();
-    EXPECT_EQ(start(newAthleticsCarnival(), "Athletics", "2001", "2002"), std::string(kCarnivalExists));
+    EXPECT_EQ(startNewCarnival(newAthleticsCarnival(), "Athletics", "2001", "2002"), std::string(kCarnivalExists));
     EXPECT_EQ(whole(), before);
 }
 
 TEST_F(NewCarnivalTest, TheSameTypeAndYearStartedTwiceIsRefusedTheSecondTime)
 {
-    ASSERT_FALSE(start(newAthleticsCarnival(), "Athletics", "2001", "2001").has_value());
+    ASSERT_FALSE(startNewCarnival(newAthleticsCarnival(), "Athletics", "2001", "2001").has_value());
     ASSERT_EQ(folder->read("data/carnival.dat"), "Athletics\r\n 2001 \r\n");
     folder->write("data/athletics/events/12Boys100m.dat", "results of the second 2001");
     const Tree before = whole();
     // Whatever year is typed: the backup is named after the current carnival.
-    EXPECT_EQ(start(newSwimmingCarnival(), "Athletics", "2001", "2011"), std::string(kCarnivalExists));
+    EXPECT_EQ(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2011"), std::string(kCarnivalExists));
     EXPECT_EQ(whole(), before);
 }
 
@@ -154,7 +145,7 @@ TEST_F(NewCarnivalTest, AMissingTemplateFolderIsNamedAndNothingChanges)
 {
     fs::remove_all(folder->root() / "pristine data/swimming/individuals/12");
     const Tree before = whole();
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("pristine data\\swimming\\individuals\\12"), std::string::npos) << *failure;
     EXPECT_EQ(whole(), before);
@@ -166,11 +157,11 @@ TEST_F(NewCarnivalTest, ATypeLeavingTheDataFolderOrAYearTooLargeChangesNothing)
 {
     folder->write("victim/kept.txt", "kept");
     const Tree before = whole();
-    const auto failure = start(newSwimmingCarnival(), "..\\victim", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "..\\victim", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
     // Nor may a typed year too large for the number form be written.
-    EXPECT_TRUE(start(newSwimmingCarnival(), "Athletics", "2001", "1000000000000000").has_value());
+    EXPECT_TRUE(startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "1000000000000000").has_value());
     EXPECT_EQ(whole(), before);
 }
 
@@ -178,7 +169,7 @@ TEST_F(NewCarnivalTest, AMissingPointsFileIsNamedAndNothingChanges)
 {
     fs::remove(folder->root() / "data/points.dat");
     const Tree before = whole();
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("data\\points.dat"), std::string::npos) << *failure;
     EXPECT_EQ(whole(), before);
@@ -188,7 +179,7 @@ TEST_F(NewCarnivalTest, APointsFileInTheCurrentFolderIsNeverOverwrittenByTheBack
 {
     folder->write("data/athletics/points.dat", "kept\r\n");
     const Tree before = whole();
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("points.dat"), std::string::npos) << *failure;
     EXPECT_EQ(whole(), before);
@@ -198,7 +189,7 @@ TEST_F(NewCarnivalTest, AMissingCurrentFolderIsNamedAndNothingChanges)
 {
     fs::remove_all(folder->root() / "data/athletics");
     const Tree before = whole();
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("data\\Athletics"), std::string::npos) << *failure;
     EXPECT_EQ(whole(), before);
@@ -208,7 +199,7 @@ TEST_F(NewCarnivalTest, AMissingCarnivalFileIsNamedAndNothingChanges)
 {
     fs::remove(folder->root() / "data/carnival.dat");
     const Tree before = whole();
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("data\\carnival.dat"), std::string::npos) << *failure;
     EXPECT_EQ(whole(), before);
@@ -218,7 +209,7 @@ TEST_F(NewCarnivalTest, ALiveFolderOfTheNewTypeInTheWayChangesNothing)
 {
     folder->write("data/swimming/events/12Boys50mFreestyle.dat", "someone's results");
     const Tree before = whole();
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("data\\swimming"), std::string::npos) << *failure;
     EXPECT_EQ(whole(), before);
@@ -238,7 +229,7 @@ TEST_P(NewCarnivalFaultTest, LeavesEveryFileAsItWas)
 {
     const Tree before = whole();
     failFileWritesForTests(GetParam().file);
-    const auto failure = start(newSwimmingCarnival(), "Athletics", "2001", "2010");
+    const auto failure = startNewCarnival(newSwimmingCarnival(), "Athletics", "2001", "2010");
     failFileWritesForTests("");
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find(GetParam().named), std::string::npos) << *failure;
@@ -260,7 +251,7 @@ class NewCarnivalEndedTest : public NewCarnivalTest, public ::testing::WithParam
 TEST_P(NewCarnivalEndedTest, AtAnyStepLeavesTheOldCarnivalOrTheNewOne)
 {
     const SettledEnds ends = endAtEveryCommitStep(folder->root(),
-        [] { start(*GetParam(), "Athletics", "2001", "2010"); });
+        [] { startNewCarnival(*GetParam(), "Athletics", "2001", "2010"); });
     EXPECT_GE(ends.undone, 6); // the journal, two folders, three temporaries
     EXPECT_GE(ends.finished, 1);
 }

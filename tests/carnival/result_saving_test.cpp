@@ -70,15 +70,6 @@ ResultForm withDrawLine(ResultForm entered, Placing drawLine)
     return entered;
 }
 
-// The steps of entering, editing and deleting an event.
-enum class Step { Entry, EditOpen, EditSave, Delete };
-
-std::string stepName(const ::testing::TestParamInfo<Step>& info)
-{
-    const char* names[] = { "Entry", "EditOpen", "EditSave", "Delete" };
-    return names[static_cast<int>(info.param)];
-}
-
 } // namespace
 
 class ResultSavingTest : public ::testing::Test {
@@ -183,39 +174,6 @@ protected:
         EXPECT_EQ(folder.read(kPointsOnDisk), earlier.points);
         EXPECT_EQ(folder.read(kBoysOnDisk), earlier.boys);
         EXPECT_EQ(folder.read(kRecordsOnDisk), earlier.records);
-    }
-
-    // The failure the step reports, or nothing when it went through.
-    std::optional<std::string> run(Step step)
-    {
-        switch (step) {
-        case Step::Entry:
-            return failureOf(saveNewResult(kFourRunners));
-        case Step::EditOpen:
-            return openResultForEditing().failure;
-        case Step::EditSave:
-            return failureOf(saveEditedResult(fourRunners("009.00", "011.00", "012.00", "013.00")));
-        case Step::Delete:
-            return failureOf(deleteChosenResult());
-        }
-        return std::nullopt;
-    }
-    static std::optional<std::string> failureOf(const SaveOutcome& outcome)
-    {
-        if (outcome.refusal == Refusal::None)
-            return std::nullopt;
-        return outcome.messages.back();
-    }
-    // Runs the steps before this one.
-    void runUpTo(Step step)
-    {
-        if (step != Step::Entry) {
-            ASSERT_FALSE(run(Step::Entry));
-        }
-        reloadMain();
-        if (step == Step::EditSave || step == Step::Delete) {
-            ASSERT_FALSE(run(Step::EditOpen));
-        }
     }
 
     WorkingFolder folder;
@@ -782,78 +740,9 @@ TEST_F(ResultSavingTest, DeletingLeavesThePointsTakenBackAndTheEventCanBeEntered
     EXPECT_EQ(*storedAgeChamp(kBoysPath, 2), competitor("Bea", 8, { { 0, "8" } }));
 }
 
-// ---- Every operation builds on the files as they stand, not as loaded ----
-
-TEST_F(ResultSavingTest, AnotherProgramsPointsSavedSinceLoadingAreKept)
-{
-    writePointsUpdate({ 50, 50, 50, 50 }); // the other program's entry
-    saveNewResult(form({ "Ann", "Tamsett", "012.00" }));
-    expectTotals({ 58, 50, 50, 50 });
-    writePointsUpdate({ 60, 60, 60, 60 });
-    openResultForEditing();
-    expectTotals({ 52, 60, 60, 60 });
-}
-
-TEST_F(ResultSavingTest, AnEventEnteredElsewhereSinceItWasChosenIsNotOverwritten)
-{
-    saveNewResult(form({ "Bea", "Brindrel", "012.00" }));
-    const ScoredFiles theirs = scoredFiles();
-    const std::string theirResult = folder.read(kResultOnDisk);
-    const SaveOutcome outcome = saveNewResult(form({ "Ann", "Tamsett", "012.50" }));
-    EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
-    EXPECT_EQ(outcome.messages, std::vector<std::string> { std::string(kAlreadyEntered) });
-    EXPECT_EQ(folder.read(kResultOnDisk), theirResult);
-    EXPECT_EQ(folder.read(kPointsOnDisk), theirs.points);
-    EXPECT_EQ(folder.read(kBoysOnDisk), theirs.boys);
-}
-
-class CarnivalChangedBefore : public ResultSavingTest, public ::testing::WithParamInterface<Step> {};
-
-TEST_P(CarnivalChangedBefore, RefusesTheStepAndWritesNothing)
-{
-    runUpTo(GetParam());
-    putCarnivalFile(folder, "Athletics", "2027"); // another program's new carnival
-    const Tree before = snapshot(folder.root());
-    const auto failure = run(GetParam());
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("another program has started the carnival Athletics, 2027"), std::string::npos)
-        << *failure;
-    EXPECT_EQ(snapshot(folder.root()), before);
-    modDeclareGlobals().carnivalYear = "2027";
-    EXPECT_FALSE(run(GetParam())) << "the same step for the carnival as it stands";
-}
-
-INSTANTIATE_TEST_SUITE_P(ResultSaving, CarnivalChangedBefore,
-    ::testing::Values(Step::Entry, Step::EditOpen, Step::EditSave, Step::Delete), stepName);
-
-TEST_F(ResultSavingTest, SaveAgainAfterAnUndoScoresOnTheRestoredTotals)
-{
-    // A change cut short after its new points file was in place.
-    const auto change = [] {
-        FileTransaction files;
-        files.write("data\\points.dat", pointsUpdateContent({ 99, 99, 99, 99 }));
-        files.write("data\\swimming.dat", "records");
-        files.commit();
-    };
-    const auto pointsInPlace = [this] {
-        return folder.exists(kPointsOnDisk) && folder.read(kPointsOnDisk) == pointsLine({ 99, 99, 99, 99 });
-    };
-    const Tree start = snapshot(folder.root());
-    for (int step = 1; !(folder.exists("commit.journal") && pointsInPlace()); ++step) {
-        restoreSnapshot(folder.root(), start);
-        ASSERT_TRUE(endsAtCommitStep(step, change));
-    }
-    reloadMain(); // the start could not settle it
-
-    const SaveOutcome refused = saveNewResult(form({ "Ann", "Tamsett", "012.00" }));
-    EXPECT_EQ(refused.refusal, Refusal::NotSaved);
-    EXPECT_FALSE(folder.exists(kResultOnDisk));
-    EXPECT_EQ(folder.read(kPointsOnDisk), pointsLine(kStartTotals));
-    EXPECT_EQ(saveNewResult(form({ "Ann", "Tamsett", "012.00" })).refusal, Refusal::None);
-    expectTotals({ 18, 20, 30, 40 });
-}
-
 // ---- Every operation changes all of its files or none ----
+
+enum class Step { Entry, EditOpen, EditSave, Delete };
 
 struct Fault {
     const char* name;
@@ -862,9 +751,47 @@ struct Fault {
     const char* programPath;
 };
 
+// One step run after the steps before it.
+class StepTest : public ResultSavingTest {
+protected:
+    void runUpTo(Step step)
+    {
+        if (step != Step::Entry) {
+            ASSERT_FALSE(run(Step::Entry));
+        }
+        reloadMain();
+        if (step == Step::EditSave || step == Step::Delete) {
+            ASSERT_FALSE(run(Step::EditOpen));
+        }
+    }
+
+    // The failure the step reports, or nothing when it went through.
+    std::optional<std::string> run(Step step)
+    {
+        switch (step) {
+        case Step::Entry:
+            return failureOf(saveNewResult(kFourRunners));
+        case Step::EditOpen:
+            return openResultForEditing().failure;
+        case Step::EditSave:
+            return failureOf(saveEditedResult(fourRunners("009.00", "011.00", "012.00", "013.00")));
+        case Step::Delete:
+            return failureOf(deleteChosenResult());
+        }
+        return std::nullopt;
+    }
+
+    static std::optional<std::string> failureOf(const SaveOutcome& outcome)
+    {
+        if (outcome.refusal == Refusal::None)
+            return std::nullopt;
+        return outcome.messages.back();
+    }
+};
+
 // Each fault both before anything is written and at the rename of the file,
 // after the renames of the files before it.
-class FaultAtEachFile : public ResultSavingTest, public ::testing::WithParamInterface<std::tuple<Fault, FileFault>> {};
+class FaultAtEachFile : public StepTest, public ::testing::WithParamInterface<std::tuple<Fault, FileFault>> {};
 
 TEST_P(FaultAtEachFile, LeavesEveryFileAsItWasAndNamesTheFile)
 {
@@ -937,4 +864,78 @@ TEST_F(ResultSavingTest, ARecordsFileThatCannotBeReadRefusesTheSave)
     EXPECT_NE(outcome.messages[0].find("data\\Athletics.dat"), std::string::npos) << outcome.messages[0];
     EXPECT_FALSE(folder.exists(kResultOnDisk));
     expectTotals(kStartTotals);
+}
+
+// ---- Every operation builds on the files as they stand, not as loaded ----
+
+TEST_F(ResultSavingTest, AnotherProgramsPointsSavedSinceLoadingAreKept)
+{
+    writePointsUpdate({ 50, 50, 50, 50 }); // the other program's entry
+    saveNewResult(form({ "Ann", "Tamsett", "012.00" }));
+    expectTotals({ 58, 50, 50, 50 });
+    writePointsUpdate({ 60, 60, 60, 60 });
+    openResultForEditing();
+    expectTotals({ 52, 60, 60, 60 });
+}
+
+TEST_F(ResultSavingTest, AnEventEnteredElsewhereSinceItWasChosenIsNotOverwritten)
+{
+    saveNewResult(form({ "Bea", "Brindrel", "012.00" })); // the other program's entry
+    const Tree theirs = snapshot(folder.root());
+    const SaveOutcome outcome = saveNewResult(form({ "Ann", "Tamsett", "012.50" }));
+    EXPECT_EQ(outcome.refusal, Refusal::NotSaved);
+    EXPECT_EQ(outcome.messages, std::vector<std::string> { std::string(kAlreadyEntered) });
+    EXPECT_EQ(snapshot(folder.root()), theirs);
+}
+
+class CarnivalChangedBefore : public StepTest, public ::testing::WithParamInterface<Step> {};
+
+TEST_P(CarnivalChangedBefore, RefusesTheStepAndWritesNothing)
+{
+    runUpTo(GetParam());
+    putCarnivalFile(folder, "Athletics", "2027"); // another program's new carnival
+    const Tree before = snapshot(folder.root());
+    const auto failure = run(GetParam());
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("another program has started the carnival Athletics, 2027"), std::string::npos)
+        << *failure;
+    EXPECT_EQ(snapshot(folder.root()), before);
+    modDeclareGlobals().carnivalYear = "2027";
+    EXPECT_FALSE(run(GetParam())) << "the same step for the carnival as it stands";
+}
+
+std::string stepName(const ::testing::TestParamInfo<Step>& info)
+{
+    const char* names[] = { "Entry", "EditOpen", "EditSave", "Delete" };
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultSaving, CarnivalChangedBefore,
+    ::testing::Values(Step::Entry, Step::EditOpen, Step::EditSave, Step::Delete), stepName);
+
+TEST_F(ResultSavingTest, SaveAgainAfterAnUndoScoresOnTheRestoredTotals)
+{
+    // A change cut short after its new points file was in place.
+    const auto change = [] {
+        FileTransaction files;
+        files.write("data\\points.dat", pointsUpdateContent({ 99, 99, 99, 99 }));
+        files.write("data\\swimming.dat", "records");
+        files.commit();
+    };
+    const auto pointsInPlace = [this] {
+        return folder.exists(kPointsOnDisk) && folder.read(kPointsOnDisk) == pointsLine({ 99, 99, 99, 99 });
+    };
+    const Tree start = snapshot(folder.root());
+    for (int step = 1; !(folder.exists("commit.journal") && pointsInPlace()); ++step) {
+        restoreSnapshot(folder.root(), start);
+        ASSERT_TRUE(endsAtCommitStep(step, change));
+    }
+    reloadMain(); // the start could not settle it
+
+    const SaveOutcome refused = saveNewResult(form({ "Ann", "Tamsett", "012.00" }));
+    EXPECT_EQ(refused.refusal, Refusal::NotSaved);
+    EXPECT_FALSE(folder.exists(kResultOnDisk));
+    EXPECT_EQ(folder.read(kPointsOnDisk), pointsLine(kStartTotals));
+    EXPECT_EQ(saveNewResult(form({ "Ann", "Tamsett", "012.00" })).refusal, Refusal::None);
+    expectTotals({ 18, 20, 30, 40 });
 }
