@@ -21,13 +21,6 @@ void writeFileAtomically(std::string_view programPath, std::string_view content)
     transaction.commit();
 }
 
-void deleteFile(std::string_view programPath)
-{
-    FileTransaction transaction;
-    transaction.remove(programPath);
-    transaction.commit();
-}
-
 std::vector<std::string> splitLines(std::string_view content)
 {
     std::vector<std::string> lines;

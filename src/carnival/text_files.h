@@ -18,9 +18,6 @@ std::string readFileContent(std::string_view programPath);
 // never leaves half a file. Throws DataFileError when it cannot be written.
 void writeFileAtomically(std::string_view programPath, std::string_view content);
 
-// Deletes one file; throws DataFileError when it does not exist or cannot go.
-void deleteFile(std::string_view programPath);
-
 // The lines of a text, without their line ends (CR LF, or a lone LF).
 std::vector<std::string> splitLines(std::string_view content);
 

@@ -1,6 +1,7 @@
 // Whole-line and field reading, and whole-file writes.
 
 #include "carnival/data_error.h"
+#include "carnival/file_transaction.h"
 #include "carnival/text_files.h"
 
 #include "support/working_folder.h"
@@ -269,6 +270,18 @@ TEST(WholeFileWrites, AnEmptyContentLeavesAnEmptyFile)
     writeFileAtomically("data\\x.dat", "");
     EXPECT_EQ(folder.read("data/x.dat"), "");
 }
+
+namespace {
+
+// Deletes one file through a transaction of its own.
+void deleteFile(std::string_view programPath)
+{
+    FileTransaction transaction;
+    transaction.remove(programPath);
+    transaction.commit();
+}
+
+} // namespace
 
 TEST(WholeFileWrites, DeletingRemovesTheFileAndAMissingOneIsReported)
 {
